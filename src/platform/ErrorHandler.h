@@ -1,0 +1,48 @@
+// Corvane — SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "platform/CorvaneError.h"
+
+#include <QApplication>
+#include <exception>
+#include <utility>
+
+namespace corvane {
+
+// The general error handler: shows the error's text in a message box (through the dialog
+// seam) and lets the program go on.
+void showError(const QString& text);
+
+// Runs f and hands any exception to showError, so nothing unwinds through Qt's own code.
+// Returns false when f threw.
+template <typename F> bool guarded(F&& f) noexcept
+{
+    try {
+        std::forward<F>(f)();
+        return true;
+    } catch (const CorvaneError& e) {
+        showError(e.text());
+    } catch (const std::exception& e) {
+        showError(QString::fromUtf8(e.what()));
+    } catch (...) {
+        showError(QStringLiteral("Unknown error"));
+    }
+    return false;
+}
+
+// Wraps a handler for connect(): the slot runs under guarded().
+template <typename F> auto guard(F f)
+{
+    return [f = std::move(f)](auto&&... args) {
+        guarded([&] { f(std::forward<decltype(args)>(args)...); });
+    };
+}
+
+// The application object: the last line of defence for events Qt delivers directly.
+class TApplication : public QApplication {
+public:
+    TApplication(int& argc, char** argv);
+    bool notify(QObject* receiver, QEvent* event) override;
+};
+
+} // namespace corvane

@@ -1,0 +1,40 @@
+// Corvane — SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QDialog>
+#include <QString>
+#include <functional>
+#include <vector>
+
+namespace corvane::test {
+
+QByteArray readBytes(const QString& path);
+void writeBytes(const QString& path, const QByteArray& bytes);
+
+// Answers the dialogs the code under test opens, in order, through the dialog seam. Each
+// step gets the open dialog; a dialog with no step left is rejected. Uninstalls itself.
+class DialogScript {
+public:
+    using Step = std::function<void(QDialog&)>;
+    explicit DialogScript(std::vector<Step> steps = {});
+    ~DialogScript();
+    DialogScript(const DialogScript&) = delete;
+    DialogScript& operator=(const DialogScript&) = delete;
+
+    int shown() const { return m_shown; }
+    // Titles and texts of the dialogs seen so far (for QMessageBox: its text).
+    const QStringList& titles() const { return m_titles; }
+
+private:
+    std::vector<Step> m_steps;
+    int m_shown = 0;
+    QStringList m_titles;
+};
+
+// Common steps.
+DialogScript::Step clickButton(const QString& text);
+DialogScript::Step acceptDialog();
+DialogScript::Step rejectDialog();
+
+} // namespace corvane::test
