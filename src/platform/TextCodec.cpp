@@ -1,0 +1,2 @@
+// Corvane — SPDX-License-Identifier: GPL-3.0-or-later
+#include "TextCodec.h"
