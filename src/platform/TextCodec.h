@@ -26,6 +26,17 @@ DecodedText decodeText(QByteArrayView bytes);
 // to Utf8 so the caller knows.
 QByteArray encodeText(const QString& text, TextEncoding& encoding);
 
+// The encoding decodeText would choose for `bytes`, and the size of that encoding's mark.
+TextEncoding detectEncoding(QByteArrayView bytes);
+qsizetype byteOrderMarkSize(TextEncoding encoding);
+
+// A piece of a file without its byte-order mark, decoded or encoded as `encoding` says, so a
+// file can be changed piece by piece. UTF-16 keeps unpaired surrogates as they are; a
+// trailing odd byte decodes as U+FFFD. encodeAs fails only for Windows-1252.
+QString decodeAs(QByteArrayView piece, TextEncoding encoding);
+bool encodeAs(QStringView text, TextEncoding encoding, QByteArray& out);
+
+// Strict: no overlong forms, no surrogates, nothing above U+10FFFF, no cut-off sequence.
 bool isValidUtf8(QByteArrayView bytes);
 QString decodeWindows1252(QByteArrayView bytes);
 // False when some character has no Windows-1252 byte.
