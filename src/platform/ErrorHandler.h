@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <exception>
+#include <type_traits>
 #include <utility>
 
 namespace corvane {
@@ -30,11 +31,17 @@ template <typename F> bool guarded(F&& f) noexcept
     return false;
 }
 
-// Wraps a handler for connect(): the slot runs under guarded().
+// Wraps a handler for connect(): the slot runs under guarded(). A handler that takes none of
+// the signal's arguments is called without them.
 template <typename F> auto guard(F f)
 {
     return [f = std::move(f)](auto&&... args) {
-        guarded([&] { f(std::forward<decltype(args)>(args)...); });
+        guarded([&] {
+            if constexpr (std::is_invocable_v<const F&, decltype(args)...>)
+                f(std::forward<decltype(args)>(args)...);
+            else
+                f();
+        });
     };
 }
 

@@ -1,24 +1,12 @@
 // Corvane — SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/ColorValue.h"
+
 #include <QColor>
 #include <QPalette>
-#include <cstdint>
 
 namespace corvane {
-
-// Colour values as Corvane stores them: 0x00BBGGRR for a plain colour (red in the lowest
-// byte), or 0x80000000 plus a system colour index (window, button face, highlight, ...)
-// that is resolved against the current palette only when painting.
-using TColor = std::int32_t;
-
-constexpr TColor rgbColor(int r, int g, int b)
-{
-    return TColor((std::uint32_t(b & 0xFF) << 16) | (std::uint32_t(g & 0xFF) << 8)
-                  | std::uint32_t(r & 0xFF));
-}
-
-constexpr bool isSystemColor(TColor c) { return (std::uint32_t(c) & 0xFF000000u) == 0x80000000u; }
 
 // Resolves a stored value to a colour. Plain colours use their three low bytes; unknown
 // system indices and other high bytes fall back to the palette's window text colour.

@@ -1,0 +1,49 @@
+// Corvane — SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/FrmMain.h"
+#include "platform/ErrorHandler.h"
+#include "platform/StartupTrace.h"
+
+#include <QFont>
+#include <cstdio>
+
+namespace {
+
+bool displayAvailable()
+{
+    return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY")
+        || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+// The designs name Windows fonts; these resolve them to metric-compatible faces.
+void substituteWindowsFonts()
+{
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                                QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Arial"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (!displayAvailable()) {
+        std::fputs("Corvane needs a graphical desktop, but no display was found "
+                   "(neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
+                   "Start it from a desktop session, or under Xvfb: xvfb-run ./corvane\n",
+                   stderr);
+        return 1;
+    }
+    corvane::TApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Corvane"));
+    substituteWindowsFonts();
+    QFont appFont(QStringLiteral("MS Sans Serif"));
+    appFont.setPixelSize(11);
+    QApplication::setFont(appFont);
+
+    corvane::TFormMain formMain;
+    corvane::traceStartup(&formMain);
+    formMain.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,95 @@
+#!/usr/bin/env python3
+"""Writes data/LScripts/English.lng and German.lng from the tables below.
+
+The scripts are plain initialisation files (UTF-8, CR LF). Keeping both languages in one
+table makes a missing translation stand out: every key must have both texts.
+Run: python3 tools/lng/scripts.py
+"""
+import os
+
+ZOOM_EN = '"Fit To Page","Fit To Width",Custom,25%,50%,75%,100%,125%,150%,200%,300%,400%'
+ZOOM_DE = '"Ganze Seite",Seitenbreite,Benutzerdefiniert,25%,50%,75%,100%,125%,150%,200%,300%,400%'
+
+# (section, key, English, German)
+TEXTS = [
+    ("FormMain", "Caption", "Corvane", "Corvane"),
+    ("FormMain", "Anzeige.Caption", "Display", "Anzeige"),
+    ("FormMain", "Eingabe.Caption", "Enter", "Eingabe"),
+    ("FormMain", "Liste.Caption", "List", "Liste"),
+    ("FormMain", "HelpSheet.Caption", "Help", "Hilfe"),
+    ("FormMain", "Optionen.Caption", "Options", "Optionen"),
+    ("FormMain", "AboutSheet.Caption", "About", "Info"),
+    ("FormMain", "HelpStartPanel.Caption", "Please wait a moment....", "Bitte einen Moment warten ..."),
+    ("FormMain", "OptionStartPanel.Caption", "Please wait a moment....", "Bitte einen Moment warten ..."),
+    ("FormMain", "AboutStartPanel.Caption", "Please wait a moment....", "Bitte einen Moment warten ..."),
+    ("FormMain", "ExitButton.Caption", "Exit", "Beenden"),
+    ("FormMain", "ExitButton.Hint", "Close program", "Programm beenden"),
+
+    ("Captions", "OK", "OK", "OK"),
+    ("Captions", "Cancel", "Cancel", "Abbrechen"),
+    ("Captions", "Yes", "Yes", "Ja"),
+    ("Captions", "No", "No", "Nein"),
+    ("Captions", "Information", "Information", "Information"),
+    ("Captions", "Confirmation", "Confirmation", "Bestätigung"),
+    ("Captions", "Warning", "Warning", "Warnung"),
+    ("Captions", "Input", "Input", "Eingabe"),
+    ("Captions", "Entries", "Entries", "Einträge"),
+    ("Captions", "Wave files", "Wave files", "Wave-Dateien"),
+    ("Captions", "Page", "Page", "Seite"),
+
+    ("Messages", "No access while countdown runs!", "No access while countdown runs!",
+     "Kein Zugriff, solange ein Countdown läuft!"),
+    ("Messages", "Please wait a moment...", "Please wait a moment...", "Bitte einen Moment warten ..."),
+    ("Messages", "Do you really want to exit the program?", "Do you really want to exit the program?",
+     "Möchten Sie das Programm wirklich beenden?"),
+    ("Messages", "An entry of this name already exists. Do you want to replace it?",
+     "An entry of this name already exists. Do you want to replace it?",
+     "Ein Eintrag mit diesem Namen ist bereits vorhanden. Möchten Sie ihn ersetzen?"),
+    ("Messages", "Are you sure?", "Are you sure?", "Sind Sie sicher?"),
+    ("Messages", "Sorry, an entry with this name already exists.",
+     "Sorry, an entry with this name already exists.",
+     "Leider gibt es bereits einen Eintrag mit diesem Namen."),
+    # The help search prompt "Please enter text (F3 = repeat search):" is looked up under a
+    # key that holds "=", which ends a key in this format, so no script can translate it.
+
+    ("Message", "Please enter new name:", "Please enter new name:", "Bitte geben Sie den neuen Namen ein:"),
+
+    ("Print Preview", "First Page", "Go to First Page in Document", "Zur ersten Seite des Dokuments"),
+    ("Print Preview", "Last Page", "Go to Last Page in Document", "Zur letzten Seite des Dokuments"),
+    ("Print Preview", "Previous Page", "Move to Previous Page in Document", "Zur vorherigen Seite"),
+    ("Print Preview", "Next Page", "Advance to Next Page in Document", "Zur nächsten Seite"),
+    ("Print Preview", "Fit Page", "Fit to Page", "Ganze Seite"),
+    ("Print Preview", "Fit Width", "Fit to Width", "Seitenbreite"),
+    ("Print Preview", "Print", "Print all", "Alles drucken"),
+    ("Print Preview", "Grid", "Turns Grid On/Off", "Raster ein- oder ausblenden"),
+    ("Print Preview", "ZoomCursor", "Selects the Zoom Tool to zoom in or out",
+     "Lupe zum Vergrößern und Verkleinern"),
+    ("Print Preview", "OnePage", "Display One page at a time", "Eine Seite anzeigen"),
+    ("Print Preview", "TwoPage", "Display Two pages side by side", "Zwei Seiten nebeneinander anzeigen"),
+    ("Print Preview", "CloseButton Hint", "Close Window", "Fenster schließen"),
+    ("Print Preview", "CloseButton Caption", "Exit", "Schließen"),
+    ("Print Preview", "Caption", "Print Preview", "Druckvorschau"),
+    ("Print Preview", "ZoomboxItems", ZOOM_EN, ZOOM_DE),
+]
+
+HEADERS = {
+    "English": "; Corvane language script: English",
+    "German": "; Corvane-Sprachdatei: Deutsch",
+}
+
+
+def write(lang, column):
+    lines, section = [HEADERS[lang]], None
+    for sec, key, *texts in TEXTS:
+        if sec != section:
+            lines += ["", "[%s]" % sec]
+            section = sec
+        lines.append("%s=%s" % (key, texts[column]))
+    here = os.path.dirname(os.path.abspath(__file__))
+    path = os.path.join(here, "..", "..", "data", "LScripts", lang + ".lng")
+    with open(path, "wb") as f:
+        f.write(("\r\n".join(lines) + "\r\n").encode("utf-8"))
+
+
+write("English", 0)
+write("German", 1)
