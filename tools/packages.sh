@@ -1,0 +1,22 @@
+# Corvane — SPDX-License-Identifier: GPL-3.0-or-later
+# Installs the Debian packages named as arguments that are not installed yet.
+# Sourced by start.sh and test.sh; uses sudo when not run as root.
+ensure_packages() {
+    local missing=()
+    for pkg in "$@"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" \
+            || missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# What building Corvane needs.
+BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-multimedia-dev libgl-dev
+                fonts-dejavu-core fonts-liberation2)
+# What the tests need besides.
+TEST_PACKAGES=(libgtest-dev libbenchmark-dev python3 clang-format)
