@@ -12,6 +12,7 @@ int profileSet(const QStringList& args);
 int commaTextSplit(const QStringList& args);
 int commaTextJoin(const QStringList& args);
 int listSplit(const QStringList& args);
+int rtfText(const QStringList& args);
 
 // Helpers shared by the command files.
 QByteArray readAllStdin();

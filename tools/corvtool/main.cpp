@@ -45,6 +45,7 @@ constexpr Command commands[] = {
     {"commatext-split", "(text on stdin)", 0, commaTextSplit},
     {"commatext-join", "(lines on stdin)", 0, commaTextJoin},
     {"list-split", "(text on stdin)", 0, listSplit},
+    {"rtf-text", "FILE", 1, rtfText},
 };
 
 int usage()
