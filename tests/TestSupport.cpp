@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QFile>
+#include <QMessageBox>
 #include <gtest/gtest.h>
 
 namespace corvane::test {
@@ -29,6 +30,8 @@ DialogScript::DialogScript(std::vector<Step> steps)
 {
     DialogSeam::setAnswerer([this](QDialog& dialog) {
         m_titles << dialog.windowTitle();
+        auto* box = qobject_cast<QMessageBox*>(&dialog);
+        m_texts << (box ? box->text() : QString());
         const std::size_t index = std::size_t(m_shown++);
         if (index < m_steps.size())
             m_steps[index](dialog);

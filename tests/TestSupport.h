@@ -23,13 +23,15 @@ public:
     DialogScript& operator=(const DialogScript&) = delete;
 
     int shown() const { return m_shown; }
-    // Titles and texts of the dialogs seen so far (for QMessageBox: its text).
+    // Titles of the dialogs seen so far, and their messages (a QMessageBox's text).
     const QStringList& titles() const { return m_titles; }
+    const QStringList& texts() const { return m_texts; }
 
 private:
     std::vector<Step> m_steps;
     int m_shown = 0;
     QStringList m_titles;
+    QStringList m_texts;
 };
 
 // Common steps.
