@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
+#include <QVBoxLayout>
 
 namespace corvane {
 
@@ -92,6 +93,10 @@ void TFormMain::createStartPanels()
         panel->setAlignment(Qt::AlignCenter);
         panel->setWordWrap(true);
         panel->setFont(font);
+        // The panel fills its page whatever size the page takes.
+        auto* layout = new QVBoxLayout(panels[i].second);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(panel);
         *panels[i].first = panel;
     }
 }
@@ -111,14 +116,6 @@ void TFormMain::connectHandlers()
                 if (!m_pageFromCode)
                     TimerControlChange();
             }));
-}
-
-void TFormMain::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    // The start panels fill their pages.
-    for (QLabel* panel : {HelpStartPanel, OptionStartPanel, AboutStartPanel})
-        panel->setGeometry(panel->parentWidget()->rect());
 }
 
 void TFormMain::FormCreate()
