@@ -1,6 +1,7 @@
 // Corvane — SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/TextCodec.h"
 
+#include <QStringDecoder>
 #include <array>
 
 namespace corvane {
@@ -58,6 +59,14 @@ qsizetype utf8SequenceLength(QByteArrayView b, qsizetype i)
             return 0;
     }
     return n;
+}
+
+// QString::fromUtf8 would drop a U+FEFF that starts the piece, which is text here: the
+// file's own mark is never part of a piece.
+QString decodeUtf8(QByteArrayView b)
+{
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return decoder.decode(b);
 }
 
 QString decodeUtf16(QByteArrayView b, bool littleEndian)
@@ -171,7 +180,7 @@ QString decodeAs(QByteArrayView piece, TextEncoding encoding)
     case TextEncoding::Windows1252:
         return decodeWindows1252(piece);
     default:
-        return QString::fromUtf8(piece);
+        return decodeUtf8(piece);
     }
 }
 
