@@ -210,3 +210,38 @@ TEST_F(MissingDataFolder, WriteErrorsAreShownAndTheWindowStaysOpen)
     EXPECT_TRUE(form->isVisible());
     EXPECT_FALSE(QFile::exists(iniPath()));
 }
+
+namespace {
+QByteArray garbage(int size, quint32 seed)
+{
+    QByteArray bytes(size, '\0');
+    for (char& c : bytes) {
+        seed = seed * 1664525u + 1013904223u; // a fixed sequence, so the test is repeatable
+        c = char(seed >> 24);
+    }
+    return bytes;
+}
+using BadInput = ProgramFolderFixture;
+} // namespace
+
+TEST_F(BadInput, GarbageConfigurationStartsWithDefaultsAndKeepsItsBytes)
+{
+    const QByteArray junk = garbage(200'000, 7) + "\r\n" + QByteArray(1'000'000, 'x') + "\r\n";
+    writeIni(junk);
+    DialogScript dialogs({rejectDialog()});
+    TFormMain form;
+    EXPECT_EQ(dialogs.shown(), 1); // no readable language: the first-start choice
+    EXPECT_TRUE(iniBytes().startsWith(junk));
+    EXPECT_TRUE(iniBytes().endsWith("[Language]\r\nFile=English.lng\r\n"));
+    EXPECT_TRUE(ProgOptions.GenOptions[3]);
+}
+
+TEST_F(BadInput, GarbageLanguageScriptLeavesTheWindowInEnglish)
+{
+    writeBytes(m_home.filePath(QStringLiteral("LScripts/German.lng")),
+               garbage(100'000, 3) + QByteArray(100'000, '\n') + "[FormMain\0]\r\nCaption=x");
+    writeIni("[Language]\r\nFile=German.lng\r\n");
+    TFormMain form;
+    EXPECT_EQ(exitCaption(form), QStringLiteral("Exit"));
+    EXPECT_EQ(DlgTexts[DlgText::Yes], QStringLiteral("Yes"));
+}
