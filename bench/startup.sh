@@ -17,7 +17,8 @@ export DISPLAY=:77 XDG_RUNTIME_DIR="$work" CORVANE_HOME="$work"
 
 measure() { # program -> "ms rss_mb"
     local out="$work/trace"
-    CORVANE_TRACE_STARTUP=$(date +%s%N) "$1" 2>"$out" &
+    # The child must not inherit the clean-up trap.
+    (trap - EXIT; exec env CORVANE_TRACE_STARTUP="$(date +%s%N)" "$1" 2>"$out") &
     local pid=$!
     for _ in $(seq 100); do grep -q '^startup:' "$out" && break; sleep 0.05; done
     kill $pid 2>/dev/null; wait $pid 2>/dev/null || true
