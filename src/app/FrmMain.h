@@ -1,25 +1,41 @@
 // Corvane — SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "timelist/TimelistFile.h"
+
 #include <QIcon>
 #include <QList>
 #include <QWidget>
+#include <memory>
 
+class QComboBox;
+class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
+class QSpinBox;
 class QTimer;
+class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace corvane {
 
+class TImageButton;
 class TPageControl;
 
-// The main window: a page control with six pages (Display, Enter, List, and three that open
-// the options window), and the Exit button below. It owns the countdown list, the countdown
-// state and the tray icon for the whole run.
+// The main window: a page control with six pages — Display (the countdown), Enter (the
+// editor), List (the countdown list), and Help, Options and About, which open the options
+// window — and the Exit button below. It owns the countdown list (the nodes of StopTreeView),
+// the countdown state and the tray icon for the whole run.
 //
 // Start-up: FormCreate reads the settings (LoadSettings: first-start language choice,
-// translation, options, position, dialog texts and colours, font, topmost placement) and
-// shows the Display page. Exit: FormClose asks if the user wants that, then SaveSettings.
+// translation, options, position, dialog texts and colours, font, topmost placement), loads
+// Data/Timelist.dat into the tree and fills the chooser. Exit: FormClose asks if the user
+// wants that, then saves the list and the settings.
+//
+// The handlers are spread by concern: FrmMain.cpp (frame, start, exit), FrmMainPages.cpp
+// (building the pages), FrmMainSettings.cpp, FrmMainList.cpp (editor and list),
+// FrmMainDisplay.cpp (the Display page).
 class TFormMain : public QWidget {
 public:
     // Index of each page of TimerControl.
@@ -43,25 +59,55 @@ public:
     // Makes a page current without running TimerControlChange, as a choice from code.
     void setActivePage(Page page);
 
+    // A countdown counts as running while the Start button is down: from Start until Stop,
+    // the ended state included; a paused countdown has Start up.
+    bool countdownRunning() const;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Building (FrmMainPages.cpp).
     void createControls();
+    void createPages();
+    void createDisplayPage();
+    void createEnterPage();
+    void createListPage();
     void createStartPanels();
     void createExitButton();
     void connectHandlers();
+    void connectEditorHandlers();
 
+    // Frame (FrmMain.cpp).
     void FormCreate();
-    // Returns whether the window may close.
-    bool FormClose();
+    bool FormClose(); // whether the window may close
     void ExitButtonClick();
     void TimerControlChange();
 
+    // Settings (FrmMainSettings.cpp).
     QString chooseFirstLanguage();
     QPoint centredPosition() const;
     void applyProgFont();
     void loadDialogTexts();
+
+    // Editor and list (FrmMainList.cpp).
+    void loadTimeList();
+    void saveTimeList();
+    void USchriftEditChange();
+    void KlangSuchKnopfClick();
+    void EintragsKnopfClick();
+    void RenameButtonClick();
+    void DeleteButtonClick();
+    void StopTreeViewClick();
+    void StopTreeViewDblClick();
+    void FillTopicsCombo();
+    bool CheckEntryName(); // true: the add is refused
+    QTreeWidgetItem* listRoot() const;
+    int EditorSeconds() const;
+
+    // Display page (FrmMainDisplay.cpp).
+    void TopicsComboCloseUp();
+    void ShowEditorTime();
 
     // Controls, named as the language scripts address them.
     TPageControl* TimerControl = nullptr;
@@ -78,11 +124,46 @@ private:
     QTimer* Timer1 = nullptr;
     QList<QIcon> ProgImgLst;
 
+    // Display page.
+    QLabel* MainImage = nullptr;
+    QComboBox* TopicsCombo = nullptr;
+    QLabel* ZeitAnzeigePanel = nullptr;
+    QLabel* ProgbarPanel = nullptr;
+    QLabel* ProgBarImage = nullptr;
+    TImageButton* StartButton = nullptr;
+    TImageButton* PauseButton = nullptr;
+    TImageButton* StopButton = nullptr;
+
+    // Enter page.
+    QLabel* lblEnter = nullptr;
+    QWidget* pnlEnter = nullptr;
+    QGroupBox* USchriftBox = nullptr;
+    QLineEdit* USchriftEdit = nullptr;
+    QGroupBox* ZeitBox = nullptr;
+    QSpinBox* StundenZahl = nullptr;
+    QSpinBox* Minutenzahl = nullptr;
+    QSpinBox* Sekundenzahl = nullptr;
+    QGroupBox* TextAnzeige = nullptr;
+    QLineEdit* TextZeile = nullptr;
+    QGroupBox* Klangdatei = nullptr;
+    QLineEdit* Klangzeile = nullptr;
+    QPushButton* KlangSuchKnopf = nullptr;
+    QPushButton* EintragsKnopf = nullptr;
+
+    // List page.
+    QLabel* lblList = nullptr;
+    QWidget* pnlList = nullptr;
+    QTreeWidget* StopTreeView = nullptr;
+    QPushButton* RenameButton = nullptr;
+    QPushButton* DeleteButton = nullptr;
+
     // Set while the options window is open and from the start of a close, so that the
     // window does not cover them.
     bool SuspendTopmost = false;
 
+    std::unique_ptr<TimelistFile> m_timelist;
     bool m_pageFromCode = false;
+    bool m_listFromCode = false;
 };
 
 // The main window of the run.

@@ -1,5 +1,5 @@
 // Corvane — SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/TabIcons.h"
+#include "app/AppIcons.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -158,6 +158,79 @@ void paintExit(QPainter& p)
     p.drawPath(arrow);
 }
 
+void paintOpenSound(QPainter& p)
+{
+    p.setPen(outline(QColor(130, 90, 0)));
+    p.setBrush(QColor(240, 190, 60));
+    p.drawRect(QRectF(0.5, 3.5, 13, 10.5));
+    p.setBrush(QColor(255, 220, 110));
+    QPainterPath lid;
+    lid.moveTo(0.5, 14);
+    lid.lineTo(3, 7.5);
+    lid.lineTo(15.5, 7.5);
+    lid.lineTo(13.5, 14);
+    lid.closeSubpath();
+    p.drawPath(lid);
+    p.setPen(outline(QColor(20, 20, 120), 1.2));
+    p.drawLine(QPointF(10.5, 1), QPointF(10.5, 8)); // a note on the folder
+    p.drawLine(QPointF(10.5, 1), QPointF(13, 2.5));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(20, 20, 120));
+    p.drawEllipse(QPointF(9.2, 8.3), 1.6, 1.2);
+}
+
+void paintAddEntry(QPainter& p)
+{
+    paintPage(p);
+    p.setPen(outline(QColor(0, 90, 0)));
+    p.setBrush(QColor(40, 180, 60));
+    QPainterPath plus;
+    plus.addRect(QRectF(8.5, 6.5, 3, 9));
+    plus.addRect(QRectF(5.5, 9.5, 9, 3));
+    p.drawPath(plus.simplified());
+}
+
+void paintRename(QPainter& p)
+{
+    p.setPen(outline(QColor(40, 40, 60), 1.2));
+    p.drawLine(QPointF(1, 14.5), QPointF(15, 14.5));
+    p.save();
+    p.translate(9, 7);
+    p.rotate(45);
+    p.setPen(outline(QColor(80, 50, 0), 0.8));
+    p.setBrush(QColor(250, 190, 30));
+    p.drawRect(QRectF(-1.6, -7, 3.2, 9));
+    p.setBrush(QColor(240, 215, 170));
+    QPainterPath tip;
+    tip.moveTo(-1.6, 2);
+    tip.lineTo(1.6, 2);
+    tip.lineTo(0, 5.5);
+    tip.closeSubpath();
+    p.drawPath(tip);
+    p.restore();
+}
+
+void paintDelete(QPainter& p)
+{
+    QPainterPath cross;
+    cross.moveTo(2, 4);
+    cross.lineTo(4, 2);
+    cross.lineTo(8, 6);
+    cross.lineTo(12, 2);
+    cross.lineTo(14, 4);
+    cross.lineTo(10, 8);
+    cross.lineTo(14, 12);
+    cross.lineTo(12, 14);
+    cross.lineTo(8, 10);
+    cross.lineTo(4, 14);
+    cross.lineTo(2, 12);
+    cross.lineTo(6, 8);
+    cross.closeSubpath();
+    p.setPen(outline(QColor(120, 0, 0)));
+    p.setBrush(QColor(220, 30, 30));
+    p.drawPath(cross);
+}
+
 template <typename Paint> QPixmap renderPixmap(int size, Paint paint)
 {
     QPixmap pm(size, size);
@@ -197,7 +270,17 @@ QIcon tabIcon(TabIcon icon)
     return renderIcon([icon](QPainter& p) { paintTabIcon(p, icon); });
 }
 
-QIcon exitButtonIcon() { return renderIcon(paintExit); }
+QIcon buttonIcon(ButtonIcon icon)
+{
+    switch (icon) {
+    case ButtonIcon::Exit: return renderIcon(paintExit);
+    case ButtonIcon::OpenSound: return renderIcon(paintOpenSound);
+    case ButtonIcon::AddEntry: return renderIcon(paintAddEntry);
+    case ButtonIcon::Rename: return renderIcon(paintRename);
+    case ButtonIcon::Delete: return renderIcon(paintDelete);
+    }
+    return {};
+}
 
 QList<QIcon> progImageList()
 {

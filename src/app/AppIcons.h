@@ -25,7 +25,14 @@ QIcon tabIcon(TabIcon icon);
 // ProgImgLst: the icons in their image-list order.
 QList<QIcon> progImageList();
 
-// The picture of the Exit button: a door with an arrow leading out.
-QIcon exitButtonIcon();
+// The pictures of the main window's buttons.
+enum class ButtonIcon {
+    Exit, // a door with an arrow leading out
+    OpenSound, // an open folder with a note
+    AddEntry, // a page with a green plus
+    Rename, // a pencil over a line of text
+    Delete, // a red cross
+};
+QIcon buttonIcon(ButtonIcon icon);
 
 } // namespace corvane

@@ -1,5 +1,5 @@
 // Corvane — SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/TabIcons.h"
+#include "app/AppIcons.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -18,7 +18,7 @@ int opaquePixels(const QImage& image)
 }
 } // namespace
 
-TEST(TabIcons, SixDistinctIconsDrawnForEverySize)
+TEST(AppIcons, SixDistinctIconsDrawnForEverySize)
 {
     const QList<QIcon> icons = progImageList();
     ASSERT_EQ(icons.size(), 6);
@@ -39,7 +39,7 @@ TEST(TabIcons, SixDistinctIconsDrawnForEverySize)
             EXPECT_NE(small[i], small[j]) << i << " and " << j;
 }
 
-TEST(TabIcons, LargeSizesAreDrawnNotScaledUp)
+TEST(AppIcons, LargeSizesAreDrawnNotScaledUp)
 {
     // A 32-pixel icon blown up from 16 pixels would consist of 2x2 blocks.
     const QImage big = tabIcon(TabIcon::About).pixmap(32, 32).toImage();
@@ -48,5 +48,5 @@ TEST(TabIcons, LargeSizesAreDrawnNotScaledUp)
         for (int x = 0; x < 32; x += 2, ++blocks)
             blocky += big.pixel(x, y) == big.pixel(x + 1, y) && big.pixel(x, y) == big.pixel(x, y + 1);
     EXPECT_LT(blocky, blocks);
-    EXPECT_FALSE(exitButtonIcon().isNull());
+    EXPECT_FALSE(buttonIcon(ButtonIcon::Exit).isNull());
 }

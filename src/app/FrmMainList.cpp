@@ -1,0 +1,245 @@
+// Corvane — SPDX-License-Identifier: GPL-3.0-or-later
+// The Enter and List pages: the editor, the countdown list and its file.
+#include "app/FrmMain.h"
+#include "app/ImageButton.h"
+#include "lang/LangScript.h"
+#include "lang/MessDlg.h"
+#include "platform/CorvaneError.h"
+#include "platform/DialogSeam.h"
+#include "platform/ProgramFolder.h"
+#include "timelist/TimerEntry.h"
+#include "timelist/TreeViewText.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTreeWidget>
+#include <optional>
+
+namespace corvane {
+
+namespace {
+
+// What the list file can carry of a typed text: one line, not starting with TAB or SPACE.
+QString storableText(QString text)
+{
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '))
+        .replace(QLatin1Char('\n'), QLatin1Char(' '))
+        .remove(QChar(u'\0'));
+    return withoutLeadingIndent(text);
+}
+
+// The seconds field as the list file holds it: a 32-bit integer, decimal or hexadecimal.
+int entrySeconds(const QTreeWidgetItem* entry)
+{
+    constexpr int secondsField = 3;
+    if (entry->childCount() <= secondsField)
+        throw CorvaneError(QStringLiteral("List index out of bounds (%1)").arg(secondsField));
+    const QString text = entry->child(secondsField)->text(0);
+    bool ok = false;
+    const QString trimmed = text.trimmed();
+    int value = trimmed.toInt(&ok, 10);
+    if (!ok && (trimmed.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)))
+        value = trimmed.mid(2).toInt(&ok, 16);
+    if (!ok && trimmed.startsWith(QLatin1Char('$')))
+        value = trimmed.mid(1).toInt(&ok, 16);
+    if (!ok || trimmed != text)
+        throw CorvaneError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+    return value;
+}
+
+QString fieldText(const QTreeWidgetItem* entry, int field)
+{
+    if (entry->childCount() <= field)
+        throw CorvaneError(QStringLiteral("List index out of bounds (%1)").arg(field));
+    return entry->child(field)->text(0);
+}
+
+} // namespace
+
+QTreeWidgetItem* TFormMain::listRoot() const
+{
+    if (StopTreeView->topLevelItemCount() == 0)
+        StopTreeView->addTopLevelItem(new QTreeWidgetItem(QStringList {QStringLiteral("Entries")}));
+    return StopTreeView->topLevelItem(0);
+}
+
+void TFormMain::loadTimeList()
+{
+    const QString path = programPath(QStringLiteral("Data/Timelist.dat"));
+    m_timelist = std::make_unique<TimelistFile>(path);
+    if (!QFile::exists(path))
+        return;
+    const TreeTextRead read = m_timelist->load();
+    m_listFromCode = true;
+    loadTreeLines(StopTreeView, read.lines);
+    m_listFromCode = false;
+    if (!read.error.isEmpty())
+        throw CorvaneError(read.error);
+    QTreeWidgetItem* root = listRoot();
+    root->setExpanded(true);
+    FillTopicsCombo();
+    root->setText(0, LangText(QStringLiteral("Captions"), QStringLiteral("Entries")));
+}
+
+void TFormMain::saveTimeList()
+{
+    if (!m_timelist)
+        m_timelist = std::make_unique<TimelistFile>(programPath(QStringLiteral("Data/Timelist.dat")));
+    m_timelist->save(treeLines(StopTreeView));
+}
+
+int TFormMain::EditorSeconds() const
+{
+    return StundenZahl->value() * 3600 + Minutenzahl->value() * 60 + Sekundenzahl->value();
+}
+
+void TFormMain::USchriftEditChange()
+{
+    EintragsKnopf->setEnabled(!USchriftEdit->text().isEmpty() && EditorSeconds() > 0
+                              && !TextZeile->text().isEmpty());
+}
+
+void TFormMain::KlangSuchKnopfClick()
+{
+    QFileDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("OpenDialog"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(LangText(QStringLiteral("Captions"), QStringLiteral("Wave files"))
+                         + QStringLiteral("(*.wav)"));
+    if (DialogSeam::exec(dialog) == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        Klangzeile->setText(dialog.selectedFiles().constFirst());
+}
+
+bool TFormMain::CheckEntryName()
+{
+    const QString title = storableText(USchriftEdit->text());
+    QTreeWidgetItem* root = listRoot();
+    bool refused = false;
+    for (int i = 0; i < root->childCount();) {
+        if (!sameTitle(root->child(i)->text(0), title)) {
+            ++i;
+            continue;
+        }
+        const bool replace = MsgDialog(
+            LangText(QStringLiteral("Messages"),
+                     QStringLiteral("An entry of this name already exists. Do you want to replace it?")),
+            QString(), QStringLiteral("C"));
+        if (replace) {
+            delete root->takeChild(i);
+        } else {
+            refused = true;
+            ++i;
+        }
+    }
+    return refused;
+}
+
+void TFormMain::EintragsKnopfClick()
+{
+    if (CheckEntryName())
+        return;
+    const TimerEntry entry {storableText(USchriftEdit->text()), storableText(TextZeile->text()),
+                            storableText(Klangzeile->text()), EditorSeconds()};
+    const std::vector<TreeLine> lines = entryLines(entry);
+    auto* node = new QTreeWidgetItem(QStringList {lines[0].text});
+    for (std::size_t i = 1; i < lines.size(); ++i)
+        node->addChild(new QTreeWidgetItem(QStringList {lines[i].text}));
+    listRoot()->insertChild(0, node);
+    FillTopicsCombo();
+}
+
+void TFormMain::RenameButtonClick()
+{
+    QTreeWidgetItem* entry = StopTreeView->currentItem();
+    if (!entry || nodeDepth(entry) != 1)
+        return;
+    const QString name = storableText(
+        InputDialog(LangText(QStringLiteral("Message"), QStringLiteral("Please enter new name:"))));
+    if (name.isEmpty())
+        return;
+    QTreeWidgetItem* root = listRoot();
+    for (int i = 0; i < root->childCount(); ++i) {
+        if (sameTitle(root->child(i)->text(0), name)) {
+            MsgDialog(LangText(QStringLiteral("Messages"),
+                               QStringLiteral("Sorry, an entry with this name already exists.")),
+                      QString(), QStringLiteral("I"));
+            return;
+        }
+    }
+    entry->setText(0, name);
+    FillTopicsCombo();
+}
+
+void TFormMain::DeleteButtonClick()
+{
+    if (!MsgDialog(LangText(QStringLiteral("Messages"), QStringLiteral("Are you sure?")), QString(),
+                   QStringLiteral("C")))
+        return;
+    QTreeWidgetItem* entry = StopTreeView->currentItem();
+    if (!entry || nodeDepth(entry) != 1)
+        return;
+    m_listFromCode = true;
+    delete entry;
+    m_listFromCode = false;
+    Klangzeile->clear();
+    TextZeile->clear();
+    for (QSpinBox* spin : {StundenZahl, Minutenzahl, Sekundenzahl})
+        spin->setValue(0);
+    FillTopicsCombo();
+}
+
+void TFormMain::StopTreeViewClick()
+{
+    QTreeWidgetItem* node = StopTreeView->currentItem();
+    if (!node || countdownRunning())
+        return;
+    const bool isEntry = nodeDepth(node) == 1;
+    DeleteButton->setEnabled(isEntry);
+    RenameButton->setEnabled(isEntry);
+    StartButton->setLook(TImageButton::Look::Flat);
+    PauseButton->setGlyphEnabled(isEntry);
+    if (!isEntry)
+        return;
+    StartButton->setLook(TImageButton::Look::Up);
+    // Everything is read before anything changes, so a broken entry leaves the editor as is.
+    const int s = entrySeconds(node);
+    const QString message = fieldText(node, 1);
+    const QString sound = fieldText(node, 2);
+    StundenZahl->setValue(s / 3600);
+    Minutenzahl->setValue((s - StundenZahl->value() * 3600) / 60);
+    Sekundenzahl->setValue(s - StundenZahl->value() * 3600 - Minutenzahl->value() * 60);
+    USchriftEdit->setText(node->text(0));
+    TextZeile->setText(message);
+    Klangzeile->setText(sound);
+    ShowEditorTime();
+    if (node->parent() == StopTreeView->topLevelItem(0))
+        TopicsCombo->setCurrentIndex(node->parent()->indexOfChild(node));
+}
+
+void TFormMain::StopTreeViewDblClick()
+{
+    StopTreeViewClick();
+    setActivePage(DisplayPage);
+}
+
+void TFormMain::FillTopicsCombo()
+{
+    QTreeWidgetItem* root = listRoot();
+    QStringList titles;
+    titles.reserve(root->childCount());
+    for (int i = 0; i < root->childCount(); ++i)
+        titles << root->child(i)->text(0);
+    TopicsCombo->clear();
+    TopicsCombo->addItems(titles);
+    if (!titles.isEmpty()) {
+        TopicsCombo->setCurrentIndex(0);
+        TopicsComboCloseUp();
+    }
+}
+
+} // namespace corvane

@@ -1,0 +1,316 @@
+// Corvane — SPDX-License-Identifier: GPL-3.0-or-later
+// Building the main window: the page control with its six pages, the Exit button, the timer.
+// Positions are the designed ones, in logical pixels within each page.
+#include "app/AppIcons.h"
+#include "app/FrmMain.h"
+#include "app/ImageButton.h"
+#include "platform/ErrorHandler.h"
+#include "platform/PageControl.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace corvane {
+
+namespace {
+constexpr int formWidth = 289;
+constexpr int pagesHeight = 153;
+constexpr int exitHeight = 25;
+
+struct PageDesign {
+    const char* name;
+    const char* caption;
+    TabIcon icon;
+};
+
+// In page-index order; the icons come from ProgImgLst.
+constexpr PageDesign pageDesign[] = {
+    {"Anzeige", "Display", TabIcon::Display},  {"Eingabe", "Enter", TabIcon::Enter},
+    {"Liste", "List", TabIcon::List},          {"HelpSheet", "Help", TabIcon::Help},
+    {"Optionen", "Options", TabIcon::Options}, {"AboutSheet", "About", TabIcon::About},
+};
+
+template <typename W> W* named(W* widget, const char* name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QFont boldPanelFont()
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(13);
+    font.setBold(true);
+    return font;
+}
+
+// A group box holding one control that fills it below its title.
+QGroupBox* groupWith(QWidget* parent, const char* name, const char* title, QWidget* content,
+                     QRect geometry)
+{
+    auto* box = named(new QGroupBox(QLatin1String(title), parent), name);
+    box->setGeometry(geometry);
+    auto* layout = new QHBoxLayout(box);
+    layout->setContentsMargins(4, 0, 4, 3);
+    layout->setSpacing(2);
+    if (content)
+        layout->addWidget(content);
+    return box;
+}
+
+QPushButton* pictureButton(QWidget* parent, const char* name, ButtonIcon icon, const char* hint,
+                           QRect geometry)
+{
+    auto* button = named(new QPushButton(buttonIcon(icon), QString(), parent), name);
+    button->setToolTip(QLatin1String(hint));
+    button->setAccessibleName(QLatin1String(hint));
+    button->setIconSize(QSize(16, 16));
+    button->setGeometry(geometry);
+    return button;
+}
+
+QLabel* lockLabel(QWidget* page, const char* name)
+{
+    auto* label = named(new QLabel(QStringLiteral("No access while countdown runs!"), page), name);
+    label->setFont(boldPanelFont());
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(true);
+    label->setGeometry(0, 40, formWidth - 8, 40);
+    return label;
+}
+} // namespace
+
+void TFormMain::createControls()
+{
+    ProgImgLst = progImageList();
+    TimerControl = named(new TPageControl(this), "TimerControl");
+    TimerControl->setGeometry(0, 0, formWidth, pagesHeight);
+    TimerControl->setIconSize(QSize(16, 16));
+    createPages();
+    createDisplayPage();
+    createEnterPage();
+    createListPage();
+    createStartPanels();
+    createExitButton();
+    Timer1 = named(new QTimer(this), "Timer1");
+    Timer1->setInterval(100);
+}
+
+void TFormMain::createPages()
+{
+    QWidget** pages[] = {&Anzeige, &Eingabe, &Liste, &HelpSheet, &Optionen, &AboutSheet};
+    for (int i = 0; i < 6; ++i) {
+        auto* page = named(new QWidget, pageDesign[i].name);
+        TimerControl->addTab(page, ProgImgLst[int(pageDesign[i].icon)],
+                             QLatin1String(pageDesign[i].caption));
+        TimerControl->tabBar()->setAccessibleTabName(i, QLatin1String(pageDesign[i].caption));
+        *pages[i] = page;
+    }
+}
+
+void TFormMain::createDisplayPage()
+{
+    MainImage = named(new QLabel(Anzeige), "MainImage");
+    MainImage->setScaledContents(true);
+    auto* fill = new QVBoxLayout(Anzeige);
+    fill->setContentsMargins(0, 0, 0, 0);
+    fill->addWidget(MainImage);
+
+    TopicsCombo = named(new QComboBox(Anzeige), "TopicsCombo");
+    TopicsCombo->setGeometry(8, 4, 225, 22);
+    TopicsCombo->setToolTip(QStringLiteral("Select countdown"));
+    TopicsCombo->setAccessibleName(QStringLiteral("Select countdown"));
+
+    ZeitAnzeigePanel = named(new QLabel(QStringLiteral("00:00:00"), Anzeige), "ZeitAnzeigePanel");
+    ZeitAnzeigePanel->setGeometry(8, 32, 225, 49);
+    ZeitAnzeigePanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    ZeitAnzeigePanel->setAlignment(Qt::AlignCenter);
+    QFont timeFont(QStringLiteral("Arial"));
+    timeFont.setPixelSize(40);
+    timeFont.setBold(true);
+    ZeitAnzeigePanel->setFont(timeFont);
+    ZeitAnzeigePanel->setAutoFillBackground(true);
+    QPalette pal = ZeitAnzeigePanel->palette();
+    pal.setColor(QPalette::Window, QColor(0, 0, 128)); // navy
+    pal.setColor(QPalette::WindowText, QColor(255, 255, 0));
+    ZeitAnzeigePanel->setPalette(pal);
+
+    ProgbarPanel = named(new QLabel(Anzeige), "ProgbarPanel");
+    ProgbarPanel->setGeometry(244, 4, 33, 118);
+    ProgbarPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    ProgbarPanel->setLineWidth(1);
+    ProgbarPanel->setAutoFillBackground(true);
+    QPalette white = ProgbarPanel->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    ProgbarPanel->setPalette(white);
+    ProgBarImage = named(new QLabel(ProgbarPanel), "ProgBarImage");
+    ProgBarImage->setScaledContents(true);
+    ProgBarImage->setGeometry(1, 1, 31, 116);
+
+    const struct {
+        TImageButton** button;
+        const char* name;
+        int left;
+        const char* hint;
+    } buttons[] = {{&StartButton, "Start", 8, "Start countdown"},
+                   {&PauseButton, "Pause", 88, "Pause countdown"},
+                   {&StopButton, "Stop", 168, "Stop countdown"}};
+    for (const auto& b : buttons) {
+        auto* button = new TImageButton(QLatin1String(b.name), Anzeige);
+        button->setGeometry(b.left, 88, 65, 33);
+        button->glyph()->setToolTip(QLatin1String(b.hint));
+        button->glyph()->setAccessibleName(QLatin1String(b.hint));
+        *b.button = button;
+    }
+}
+
+void TFormMain::createEnterPage()
+{
+    lblEnter = lockLabel(Eingabe, "lblEnter");
+    pnlEnter = named(new QWidget(Eingabe), "pnlEnter");
+    pnlEnter->setAutoFillBackground(true);
+    auto* fill = new QVBoxLayout(Eingabe);
+    fill->setContentsMargins(0, 0, 0, 0);
+    fill->addWidget(pnlEnter);
+
+    USchriftEdit = named(new QLineEdit, "USchriftEdit");
+    USchriftBox = groupWith(pnlEnter, "USchriftBox", "Title", USchriftEdit, {0, 0, 128, 41});
+
+    ZeitBox = groupWith(pnlEnter, "ZeitBox", "Time (Hours, Min., Secs)", nullptr, {128, 0, 153, 41});
+    const struct {
+        QSpinBox** spin;
+        const char* name;
+        int maximum;
+    } spins[] = {{&StundenZahl, "StundenZahl", 99},
+                 {&Minutenzahl, "Minutenzahl", 59},
+                 {&Sekundenzahl, "Sekundenzahl", 59}};
+    for (const auto& s : spins) {
+        auto* spin = named(new QSpinBox, s.name);
+        spin->setRange(0, s.maximum);
+        spin->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+        spin->setAccessibleName(QLatin1String(s.name));
+        ZeitBox->layout()->addWidget(spin);
+        *s.spin = spin;
+    }
+
+    TextZeile = named(new QLineEdit, "TextZeile");
+    TextAnzeige = groupWith(pnlEnter, "TextAnzeige", "Message", TextZeile, {0, 42, 233, 41});
+
+    Klangzeile = named(new QLineEdit, "Klangzeile");
+    Klangzeile->setReadOnly(true);
+    Klangzeile->setFocusPolicy(Qt::NoFocus);
+    QPalette pal = Klangzeile->palette();
+    pal.setColor(QPalette::Base, pal.color(QPalette::Window));
+    Klangzeile->setPalette(pal);
+    KlangSuchKnopf = pictureButton(nullptr, "KlangSuchKnopf", ButtonIcon::OpenSound,
+                                   "Open sound file", {});
+    KlangSuchKnopf->setFixedSize(41, 28);
+    Klangdatei = groupWith(pnlEnter, "Klangdatei", "Sound file", Klangzeile, {0, 83, 233, 41});
+    Klangdatei->layout()->addWidget(KlangSuchKnopf);
+
+    EintragsKnopf = pictureButton(pnlEnter, "EintragsKnopf", ButtonIcon::AddEntry, "Add entry",
+                                  {240, 48, 41, 72});
+    EintragsKnopf->setEnabled(false);
+}
+
+void TFormMain::createListPage()
+{
+    lblList = lockLabel(Liste, "lblList");
+    pnlList = named(new QWidget(Liste), "pnlList");
+    pnlList->setAutoFillBackground(true);
+    auto* fill = new QVBoxLayout(Liste);
+    fill->setContentsMargins(0, 0, 0, 0);
+    fill->addWidget(pnlList);
+
+    StopTreeView = named(new QTreeWidget(pnlList), "StopTreeView");
+    StopTreeView->setGeometry(0, 0, 233, 124);
+    StopTreeView->setHeaderHidden(true);
+    StopTreeView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    StopTreeView->setIndentation(19);
+    StopTreeView->setRootIsDecorated(false); // the root has no expand button
+    StopTreeView->setAccessibleName(QStringLiteral("Countdowns"));
+    // The selection stays visible when the tree has no focus.
+    QPalette pal = StopTreeView->palette();
+    for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
+        pal.setColor(QPalette::Inactive, role, pal.color(QPalette::Active, role));
+    StopTreeView->setPalette(pal);
+    StopTreeView->addTopLevelItem(new QTreeWidgetItem(QStringList {QStringLiteral("Entries")}));
+
+    RenameButton = pictureButton(pnlList, "RenameButton", ButtonIcon::Rename, "Rename entry",
+                                 {240, 32, 41, 33});
+    RenameButton->setEnabled(false);
+    DeleteButton = pictureButton(pnlList, "DeleteButton", ButtonIcon::Delete, "Delete entry",
+                                 {240, 72, 41, 33});
+    DeleteButton->setEnabled(false);
+}
+
+void TFormMain::createStartPanels()
+{
+    const std::pair<QLabel**, QWidget*> panels[] = {{&HelpStartPanel, HelpSheet},
+                                                     {&OptionStartPanel, Optionen},
+                                                     {&AboutStartPanel, AboutSheet}};
+    const char* names[] = {"HelpStartPanel", "OptionStartPanel", "AboutStartPanel"};
+    for (int i = 0; i < 3; ++i) {
+        auto* panel = named(new QLabel(QStringLiteral("Please wait a moment...."), panels[i].second),
+                            names[i]);
+        panel->setAlignment(Qt::AlignCenter);
+        panel->setWordWrap(true);
+        panel->setFont(boldPanelFont());
+        // The panel fills its page whatever size the page takes.
+        auto* layout = new QVBoxLayout(panels[i].second);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(panel);
+        *panels[i].first = panel;
+    }
+}
+
+void TFormMain::createExitButton()
+{
+    ExitButton = named(new QPushButton(buttonIcon(ButtonIcon::Exit), QStringLiteral("Exit"), this),
+                       "ExitButton");
+    ExitButton->setToolTip(QStringLiteral("Close program"));
+    ExitButton->setGeometry(0, pagesHeight, formWidth, exitHeight);
+}
+
+void TFormMain::connectHandlers()
+{
+    connect(ExitButton, &QPushButton::clicked, this, guard([this] { ExitButtonClick(); }));
+    connect(TimerControl, &QTabWidget::currentChanged, this, guard([this] {
+                if (!m_pageFromCode)
+                    TimerControlChange();
+            }));
+    connectEditorHandlers();
+}
+
+void TFormMain::connectEditorHandlers()
+{
+    auto change = guard([this] { USchriftEditChange(); });
+    connect(USchriftEdit, &QLineEdit::textChanged, this, change);
+    connect(TextZeile, &QLineEdit::textChanged, this, change);
+    for (QSpinBox* spin : {StundenZahl, Minutenzahl, Sekundenzahl})
+        connect(spin, &QSpinBox::valueChanged, this, change);
+    connect(KlangSuchKnopf, &QPushButton::clicked, this, guard([this] { KlangSuchKnopfClick(); }));
+    connect(EintragsKnopf, &QPushButton::clicked, this, guard([this] { EintragsKnopfClick(); }));
+    connect(RenameButton, &QPushButton::clicked, this, guard([this] { RenameButtonClick(); }));
+    connect(DeleteButton, &QPushButton::clicked, this, guard([this] { DeleteButtonClick(); }));
+    connect(StopTreeView, &QTreeWidget::itemClicked, this, guard([this] { StopTreeViewClick(); }));
+    connect(StopTreeView, &QTreeWidget::itemDoubleClicked, this,
+            guard([this] { StopTreeViewDblClick(); }));
+    // Keyboard moves in the list act as a click does, so the buttons and the editor always
+    // follow the selection.
+    connect(StopTreeView, &QTreeWidget::currentItemChanged, this, guard([this] {
+                if (!m_listFromCode)
+                    StopTreeViewClick();
+            }));
+    connect(TopicsCombo, &QComboBox::activated, this, guard([this] { TopicsComboCloseUp(); }));
+}
+
+} // namespace corvane

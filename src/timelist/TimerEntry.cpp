@@ -1,0 +1,48 @@
+// Corvane — SPDX-License-Identifier: GPL-3.0-or-later
+#include "timelist/TimerEntry.h"
+
+namespace corvane {
+
+QString durationText(qint64 seconds)
+{
+    const qint64 s = seconds < 0 ? -seconds : seconds;
+    return QStringLiteral("%1:%2:%3")
+        .arg(s / 3600, 2, 10, QLatin1Char('0'))
+        .arg(s / 60 % 60, 2, 10, QLatin1Char('0'))
+        .arg(s % 60, 2, 10, QLatin1Char('0'));
+}
+
+std::vector<TreeLine> entryLines(const TimerEntry& e)
+{
+    return {{1, e.title},
+            {2, durationText(e.seconds)},
+            {2, e.message},
+            {2, e.soundFile},
+            {2, QString::number(e.seconds)}};
+}
+
+QString withoutLeadingIndent(const QString& text)
+{
+    qsizetype n = 0;
+    while (n < text.size() && (text[n] == QLatin1Char('\t') || text[n] == QLatin1Char(' ')))
+        ++n;
+    return text.mid(n);
+}
+
+bool sameTitle(const QString& a, const QString& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        char16_t x = a[i].unicode(), y = b[i].unicode();
+        if (x >= u'a' && x <= u'z')
+            x = char16_t(x - 32);
+        if (y >= u'a' && y <= u'z')
+            y = char16_t(y - 32);
+        if (x != y)
+            return false;
+    }
+    return true;
+}
+
+} // namespace corvane
