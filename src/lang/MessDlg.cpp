@@ -6,6 +6,7 @@
 #include "lang/MessageForm.h"
 #include "platform/DialogSeam.h"
 
+#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -137,8 +138,10 @@ void FillGradient(QLabel* picture, TColor startColor, TColor endColor)
     const int h = picture->height();
     if (w <= 0 || h <= 0)
         return;
-    const RgbTriple start = rgbOf(startColor, picture->palette());
-    const RgbTriple end = rgbOf(endColor, picture->palette());
+    // System colours as the desktop has them, not as the white dialog overrides them.
+    const QPalette system = QGuiApplication::palette();
+    const RgbTriple start = rgbOf(startColor, system);
+    const RgbTriple end = rgbOf(endColor, system);
     QImage image(w, h, QImage::Format_RGB32);
     // Row h would lie just below the picture, so the last row drawn is h - 1.
     for (int y = 0; y < h; ++y) {

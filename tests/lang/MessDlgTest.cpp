@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -64,6 +65,11 @@ struct KindCase {
     QString expectedTitle;
     QStringList buttons;
 };
+
+void PrintTo(const KindCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 const KindCase kindCases[] = {
     {"Confirmation", "C", "", QMessageBox::Question, "Confirmation", {"No", "Yes"}},
@@ -135,6 +141,11 @@ struct AnswerCase {
     std::function<void(QDialog&)> step;
     bool expected;
 };
+
+void PrintTo(const AnswerCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 const AnswerCase answerCases[] = {
     {"ConfirmEnterIsYes", "C", key(Qt::Key_Return), true},
@@ -306,6 +317,22 @@ TEST_F(MessDlgTest, GradientLiesBehindEverythingAndDialogIsCentred)
     EXPECT_TRUE(lowest);
     EXPECT_TRUE(labelOpaque);
     EXPECT_TRUE(centred);
+}
+
+TEST(FillGradient, ResolvesSystemColoursAndFillsEveryRow)
+{
+    QLabel picture;
+    picture.resize(7, 4);
+    const QColor face = QGuiApplication::palette().color(QPalette::Active, QPalette::Button);
+    FillGradient(&picture, TColor(0x8000000F), rgbColor(0, 0, 0));
+    const QImage image = picture.pixmap().toImage();
+    ASSERT_EQ(image.size(), QSize(7, 4));
+    const RgbTriple start{face.red(), face.green(), face.blue()};
+    for (int y = 0; y < 4; ++y) {
+        const RgbTriple c = gradientRow(start, {0, 0, 0}, 4, y);
+        EXPECT_EQ(image.pixelColor(0, y), QColor(c.red, c.green, c.blue)) << y;
+        EXPECT_EQ(image.pixelColor(6, y), image.pixelColor(0, y)) << y;
+    }
 }
 
 } // namespace
