@@ -14,11 +14,6 @@ struct SplitCase {
     QStringList entries;
 };
 
-void PrintTo(const SplitCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
 // Cases beyond the shared reference set: characters a C-string reader would trip over, and
 // quoting at the edges.
 const SplitCase splitCases[] = {

@@ -18,11 +18,6 @@ struct RowCase {
     RgbTriple expected;
 };
 
-void PrintTo(const RowCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
 const RowCase rowCases[] = {
     {"DefaultTopIsYellow", yellow, magenta, 100, 0, yellow},
     // 255 - 2.55 * 99 = 2.55 and 252.45: the last row stops one step short of magenta.
