@@ -183,6 +183,15 @@ std::optional<int> parseInteger(QStringView text)
     return parseDecimal(text);
 }
 
+// The bytes a write starts from: none for a missing file, and nothing at all when something
+// other than a readable regular file (a folder, a pipe) stands in its place.
+std::optional<QByteArray> bytesBeforeWrite(const QString& path)
+{
+    if (!QFileInfo::exists(path))
+        return QByteArray();
+    return stampOf(path) ? readBytes(path) : std::nullopt;
+}
+
 // The cached parse serves a write when the file still holds the bytes it was parsed from.
 Document documentFor(const QString& path, const QByteArray& bytes)
 {
@@ -230,14 +239,13 @@ bool ProfileFile::readBool(const QString& section, const QString& key, bool def)
 
 void ProfileFile::writeString(const QString& section, const QString& key, const QString& value)
 {
-    const bool exists = QFileInfo::exists(m_path);
-    std::optional<QByteArray> old = exists ? readBytes(m_path) : QByteArray();
+    const std::optional<QByteArray> old = bytesBeforeWrite(m_path);
     if (!old)
         throw CorvaneError(
             QStringLiteral("Unable to write to %s"), QFileInfo(m_path).absoluteFilePath());
     const Document doc = documentFor(m_path, *old);
     const QByteArray next = doc->withValue(section, key, value);
-    if (exists && next == *old)
+    if (next == *old)
         return;
     ParseCache::instance().forget(m_path);
     saveAtomically(m_path, next);

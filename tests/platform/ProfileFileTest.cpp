@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace corvane;
 using corvane::test::readBytes;
@@ -110,8 +111,14 @@ TEST_F(ProfileFileTest, equalValueLeavesTheFileAlone)
 TEST_F(ProfileFileTest, failedWriteNamesTheFileAndCreatesNoFolder)
 {
     writeBytes(path("plain"), "x");
-    for (const QString& target : {path("plain/a.ini"), path("missing/a.ini")}) {
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.ini")));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path("pipe.ini")).constData(), 0600), 0);
+    const QString targets[]
+        = {path("plain/a.ini"), path("missing/a.ini"), path("folder.ini"), path("pipe.ini")};
+    for (const QString& target : targets) {
         ProfileFile f(target);
+        EXPECT_EQ(f.readString(QStringLiteral("A"), QStringLiteral("K"), QStringLiteral("d")),
+            QStringLiteral("d"));
         try {
             f.writeString(QStringLiteral("A"), QStringLiteral("K"), QStringLiteral("1"));
             ADD_FAILURE() << "no error for " << target.toStdString();
