@@ -79,10 +79,13 @@ void RtfReader::closeGroup()
     }
     if (m_state.ownsPicture)
         finishPicture();
+    if (m_stack.size() == 1) {
+        // The document's own group ends; its last paragraph keeps the formats set inside.
+        m_ended = true;
+        return;
+    }
     m_state = std::move(m_stack.back());
     m_stack.pop_back();
-    if (m_stack.empty())
-        m_ended = true;
 }
 
 bool RtfReader::skippedByUnicodeCount()
