@@ -10,6 +10,7 @@
 
 #include <QCloseEvent>
 #include <QLabel>
+#include <QPushButton>
 
 namespace corvane {
 
@@ -22,7 +23,7 @@ TFormMain::TFormMain(QWidget* parent)
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(QStringLiteral("Corvane"));
     createControls();
-    setFixedSize(TimerControl->width(), TimerControl->height() + 25);
+    setFixedSize(TimerControl->width(), ExitButton->geometry().bottom() + 1);
     connectHandlers();
     guarded([this] { FormCreate(); });
 }

@@ -8,6 +8,7 @@
 #include "platform/PageControl.h"
 
 #include <QComboBox>
+#include <algorithm>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -24,6 +25,9 @@ namespace {
 constexpr int formWidth = 289;
 constexpr int pagesHeight = 153;
 constexpr int exitHeight = 25;
+// The designed inner height of a page; the page control grows when the tabs of this platform
+// are taller than the designed ones, so no page is cut off.
+constexpr int pageHeight = 125;
 
 struct PageDesign {
     const char* name;
@@ -58,8 +62,12 @@ QGroupBox* groupWith(QWidget* parent, const char* name, const char* title, QWidg
 {
     auto* box = named(new QGroupBox(QLatin1String(title), parent), name);
     box->setGeometry(geometry);
+    // The title sits on the frame line, so a 41-pixel box still holds a full-height field.
+    box->setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid palette(mid); border-radius: 3px; margin-top: 7px; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
     auto* layout = new QHBoxLayout(box);
-    layout->setContentsMargins(4, 0, 4, 3);
+    layout->setContentsMargins(5, 9, 5, 3);
     layout->setSpacing(2);
     if (content)
         layout->addWidget(content);
@@ -99,6 +107,8 @@ void TFormMain::createControls()
     createEnterPage();
     createListPage();
     createStartPanels();
+    TimerControl->setFixedSize(formWidth,
+                               std::max(pagesHeight, TimerControl->minimumSizeHint().height()));
     createExitButton();
     Timer1 = named(new QTimer(this), "Timer1");
     Timer1->setInterval(100);
@@ -109,6 +119,7 @@ void TFormMain::createPages()
     QWidget** pages[] = {&Anzeige, &Eingabe, &Liste, &HelpSheet, &Optionen, &AboutSheet};
     for (int i = 0; i < 6; ++i) {
         auto* page = named(new QWidget, pageDesign[i].name);
+        page->setMinimumHeight(pageHeight);
         TimerControl->addTab(page, ProgImgLst[int(pageDesign[i].icon)],
                              QLatin1String(pageDesign[i].caption));
         TimerControl->tabBar()->setAccessibleTabName(i, QLatin1String(pageDesign[i].caption));
@@ -212,7 +223,7 @@ void TFormMain::createEnterPage()
     Klangzeile->setPalette(pal);
     KlangSuchKnopf = pictureButton(nullptr, "KlangSuchKnopf", ButtonIcon::OpenSound,
                                    "Open sound file", {});
-    KlangSuchKnopf->setFixedSize(41, 28);
+    KlangSuchKnopf->setFixedSize(41, 24);
     Klangdatei = groupWith(pnlEnter, "Klangdatei", "Sound file", Klangzeile, {0, 83, 233, 41});
     Klangdatei->layout()->addWidget(KlangSuchKnopf);
 
@@ -277,7 +288,7 @@ void TFormMain::createExitButton()
     ExitButton = named(new QPushButton(buttonIcon(ButtonIcon::Exit), QStringLiteral("Exit"), this),
                        "ExitButton");
     ExitButton->setToolTip(QStringLiteral("Close program"));
-    ExitButton->setGeometry(0, pagesHeight, formWidth, exitHeight);
+    ExitButton->setGeometry(0, TimerControl->height(), formWidth, exitHeight);
 }
 
 void TFormMain::connectHandlers()
