@@ -23,15 +23,6 @@ namespace corvane {
 
 namespace {
 
-// What the list file can carry of a typed text: one line, not starting with TAB or SPACE.
-QString storableText(QString text)
-{
-    text.replace(QLatin1Char('\r'), QLatin1Char(' '))
-        .replace(QLatin1Char('\n'), QLatin1Char(' '))
-        .remove(QChar(u'\0'));
-    return withoutLeadingIndent(text);
-}
-
 // The seconds field as the list file holds it: a 32-bit integer, decimal or hexadecimal.
 int entrySeconds(const QTreeWidgetItem* entry)
 {

@@ -1,6 +1,8 @@
 // Corvane — SPDX-License-Identifier: GPL-3.0-or-later
 #include "timelist/TimerEntry.h"
 
+#include <algorithm>
+
 namespace corvane {
 
 QString durationText(qint64 seconds)
@@ -27,6 +29,33 @@ QString withoutLeadingIndent(const QString& text)
     while (n < text.size() && (text[n] == QLatin1Char('\t') || text[n] == QLatin1Char(' ')))
         ++n;
     return text.mid(n);
+}
+
+QString storableText(QString text)
+{
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '))
+        .replace(QLatin1Char('\n'), QLatin1Char(' '))
+        .remove(QChar(u'\0'));
+    return withoutLeadingIndent(text);
+}
+
+void addEntry(std::vector<TreeLine>& lines, const TimerEntry& entry)
+{
+    if (lines.empty())
+        lines.push_back({0, QStringLiteral("Entries")});
+    // The first root's subtree ends at the next top-level line.
+    auto end = std::find_if(lines.begin() + 1, lines.end(), [](const TreeLine& l) { return l.depth == 0; });
+    for (auto it = lines.begin() + 1; it != end;) {
+        auto next = std::find_if(it + 1, end, [](const TreeLine& l) { return l.depth <= 1; });
+        if (it->depth == 1 && sameTitle(it->text, entry.title)) {
+            it = lines.erase(it, next);
+            end = std::find_if(it, lines.end(), [](const TreeLine& l) { return l.depth == 0; });
+        } else {
+            it = next;
+        }
+    }
+    const std::vector<TreeLine> added = entryLines(entry);
+    lines.insert(lines.begin() + 1, added.begin(), added.end());
 }
 
 bool sameTitle(const QString& a, const QString& b)

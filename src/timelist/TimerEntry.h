@@ -25,6 +25,15 @@ std::vector<TreeLine> entryLines(const TimerEntry& entry);
 // Leading TABs and SPACEs would be read back from the file as depth, so they are dropped.
 QString withoutLeadingIndent(const QString& text);
 
+// What the list file can carry of a typed text: one line (line breaks become blanks, NULs
+// go), not beginning with TAB or SPACE.
+QString storableText(QString text);
+
+// Adds the entry first under the first top-level node of a list given as lines, replacing
+// every entry of the same title — what the Enter page does when the user answers Yes.
+// A list without any node gets the root "Entries" first.
+void addEntry(std::vector<TreeLine>& lines, const TimerEntry& entry);
+
 // Titles match when they are equal with ASCII letters compared without regard to case
 // (a-z equal A-Z, every other character only itself).
 bool sameTitle(const QString& a, const QString& b);

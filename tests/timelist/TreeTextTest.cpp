@@ -85,3 +85,18 @@ TEST(TimerEntry, TitlesMatchWithAsciiCaseOnly)
     EXPECT_FALSE(sameTitle(QStringLiteral("["), QStringLiteral("{"))); // not letters
     EXPECT_EQ(withoutLeadingIndent(QStringLiteral(" \t Tea \t")), QStringLiteral("Tea \t"));
 }
+
+TEST(TimerEntry, AddEntryReplacesEveryClashUnderTheFirstRootOnly)
+{
+    Lines lines = readTreeText(u"Entries\n\tTea\n\t\t00:00:01\n\t\tm\n\t\t\n\t\t1\n"
+                               u"\tPizza\n\t\tx\n\tTEA\n\t\tonly one field\n"
+                               u"Other root\n\tTea\n")
+                      .lines;
+    addEntry(lines, {"tea", "Done", "", 60});
+    EXPECT_EQ(show(lines), "0:Entries|1:tea|2:00:01:00|2:Done|2:|2:60|1:Pizza|2:x|"
+                           "0:Other root|1:Tea|");
+    Lines empty;
+    addEntry(empty, {"A", "m", "", 1});
+    EXPECT_EQ(show(empty), "0:Entries|1:A|2:00:00:01|2:m|2:|2:1|");
+    EXPECT_EQ(storableText(QStringLiteral("\t two\r\nlines\0")), QStringLiteral("two  lines"));
+}

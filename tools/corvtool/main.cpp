@@ -46,6 +46,8 @@ constexpr Command commands[] = {
     {"commatext-join", "(lines on stdin)", 0, commaTextJoin},
     {"list-split", "(text on stdin)", 0, listSplit},
     {"rtf-text", "FILE", 1, rtfText},
+    {"tree-text", "FILE", 1, treeText},
+    {"timelist-add", "FILE TITLE SECONDS MESSAGE [SOUND]", 4, timelistAdd},
 };
 
 int usage()
