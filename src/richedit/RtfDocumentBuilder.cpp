@@ -11,6 +11,15 @@ RtfDocumentBuilder::RtfDocumentBuilder(QTextDocument& document)
     : m_document(document)
     , m_cursor(&document)
 {
+    // Inside an edit block the cursor does not lay out each block to remember its column,
+    // which otherwise costs more than reading.
+    m_cursor.beginEditBlock();
+}
+
+RtfDocumentBuilder::~RtfDocumentBuilder()
+{
+    if (m_editing)
+        m_cursor.endEditBlock();
 }
 
 void RtfDocumentBuilder::text(const QString& text, const QTextCharFormat& format)
@@ -58,6 +67,8 @@ void RtfDocumentBuilder::finish(const QTextBlockFormat& format)
 {
     if (!m_blockClosed)
         applyBlockFormat(format);
+    m_cursor.endEditBlock();
+    m_editing = false;
 }
 
 void RtfDocumentBuilder::openBlock()

@@ -17,6 +17,9 @@ namespace corvane::rtf {
 class RtfDocumentBuilder {
 public:
     explicit RtfDocumentBuilder(QTextDocument& document);
+    ~RtfDocumentBuilder();
+    RtfDocumentBuilder(const RtfDocumentBuilder&) = delete;
+    RtfDocumentBuilder& operator=(const RtfDocumentBuilder&) = delete;
 
     void text(const QString& text, const QTextCharFormat& format);
     void image(const QImage& image, QSizeF size, const QTextCharFormat& format);
@@ -36,6 +39,7 @@ private:
     bool m_blockHasContent = false;
     bool m_breakBeforeCurrent = false;
     bool m_breakBeforeNext = false;
+    bool m_editing = true;
 };
 
 } // namespace corvane::rtf
