@@ -1,0 +1,79 @@
+// Corvane — SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/TrayIcons.h"
+
+#include <QImage>
+#include <QPixmap>
+#include <cmath>
+#include <gtest/gtest.h>
+
+using namespace corvane;
+
+namespace {
+bool isRed(QRgb p)
+{
+    return qRed(p) > 180 && qGreen(p) < 80 && qBlue(p) < 80 && qAlpha(p) == 255;
+}
+
+// The pixel halfway out from the centre in the middle of quarter q (0: twelve to three,
+// 1: three to six, ...).
+QRgb quarterPixel(const QImage& image, int quarter)
+{
+    const double angle = (quarter * 90 + 45) * M_PI / 180; // clockwise from twelve
+    const double r = image.width() * 0.25, c = image.width() / 2.0;
+    return image.pixel(int(c + r * std::sin(angle)), int(c - r * std::cos(angle)));
+}
+} // namespace
+
+TEST(TrayIcons, SectorsGrowClockwiseFromTwelveByQuarters)
+{
+    const struct {
+        int index, span;
+    } cases[] = {{0, -90}, {1, -180}, {2, -270}, {3, -360}, {-5, -90}, {99, -360}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(clockSector(c.index).start, 90 * 16) << c.index;
+        EXPECT_EQ(clockSector(c.index).span, c.span * 16) << c.index;
+    }
+}
+
+TEST(TrayIcons, ClockIconsShowTheirRedQuartersAtEverySize)
+{
+    const QList<QIcon> list = clockImageList();
+    ASSERT_EQ(list.size(), clockIconCount);
+    for (int index = 0; index < clockIconCount; ++index) {
+        for (int size : {16, 22, 24, 32, 48}) {
+            const QImage image = list[index].pixmap(size, size).toImage();
+            ASSERT_EQ(image.size(), QSize(size, size));
+            EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0) << "a disc, not a square";
+            for (int quarter = 0; quarter < 4; ++quarter)
+                EXPECT_EQ(isRed(quarterPixel(image, quarter)), quarter <= index)
+                    << "index " << index << " size " << size << " quarter " << quarter;
+        }
+    }
+}
+
+TEST(TrayIcons, ApplicationIconIsDrawnAtEverySizeAndDiffersFromTheClocks)
+{
+    const QIcon icon = applicationIcon();
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        EXPECT_TRUE(icon.availableSizes().contains(QSize(size, size))) << size;
+    const QImage small = icon.pixmap(16, 16).toImage();
+    for (int index = 0; index < clockIconCount; ++index)
+        EXPECT_NE(small, clockIconImage(index, 16).convertToFormat(small.format()));
+}
+
+TEST(TrayIcons, ShippedIconFileMatchesTheDrawing)
+{
+    // data/corvane.png is written by make_app_icon; a change of the drawing needs a new file.
+    const QImage shipped(QStringLiteral(CORVANE_SOURCE_DIR "/data/corvane.png"));
+    ASSERT_EQ(shipped.size(), QSize(256, 256));
+    const QImage drawn = applicationIconImage(256).convertToFormat(QImage::Format_ARGB32);
+    const QImage file = shipped.convertToFormat(QImage::Format_ARGB32);
+    qint64 difference = 0;
+    for (int y = 0; y < 256; ++y)
+        for (int x = 0; x < 256; ++x) {
+            const QRgb a = drawn.pixel(x, y), b = file.pixel(x, y);
+            difference += qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b))
+                + qAbs(qBlue(a) - qBlue(b)) + qAbs(qAlpha(a) - qAlpha(b));
+        }
+    EXPECT_LT(difference / (256.0 * 256.0), 2.0) << "run make_app_icon data/corvane.png";
+}
