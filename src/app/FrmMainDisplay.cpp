@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QScopedValueRollback>
 #include <QTreeWidget>
 
 namespace corvane {
@@ -15,9 +16,10 @@ void TFormMain::TopicsComboCloseUp()
     QTreeWidgetItem* root = StopTreeView->topLevelItem(0);
     if (index < 0 || !root || index >= root->childCount())
         return;
-    m_listFromCode = true;
-    StopTreeView->setCurrentItem(root->child(index));
-    m_listFromCode = false;
+    {
+        const QScopedValueRollback<bool> quiet(m_listFromCode, true);
+        StopTreeView->setCurrentItem(root->child(index));
+    }
     StopTreeViewClick();
 }
 

@@ -15,6 +15,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QSpinBox>
 #include <QTreeWidget>
 #include <optional>
@@ -65,9 +66,10 @@ void TFormMain::loadTimeList()
     if (!QFile::exists(path))
         return;
     const TreeTextRead read = m_timelist->load();
-    m_listFromCode = true;
-    loadTreeLines(StopTreeView, read.lines);
-    m_listFromCode = false;
+    {
+        const QScopedValueRollback<bool> quiet(m_listFromCode, true);
+        loadTreeLines(StopTreeView, read.lines);
+    }
     if (!read.error.isEmpty())
         throw CorvaneError(read.error);
     QTreeWidgetItem* root = listRoot();
@@ -121,6 +123,9 @@ bool TFormMain::CheckEntryName()
                      QStringLiteral("An entry of this name already exists. Do you want to replace it?")),
             QString(), QStringLiteral("C"));
         if (replace) {
+            // Removing the current entry moves the selection; that is no choice of the user's
+            // and must not load another entry into the editor that is about to be added.
+            const QScopedValueRollback<bool> quiet(m_listFromCode, true);
             delete root->takeChild(i);
         } else {
             refused = true;
@@ -174,9 +179,10 @@ void TFormMain::DeleteButtonClick()
     QTreeWidgetItem* entry = StopTreeView->currentItem();
     if (!entry || nodeDepth(entry) != 1)
         return;
-    m_listFromCode = true;
-    delete entry;
-    m_listFromCode = false;
+    {
+        const QScopedValueRollback<bool> quiet(m_listFromCode, true);
+        delete entry;
+    }
     Klangzeile->clear();
     TextZeile->clear();
     for (QSpinBox* spin : {StundenZahl, Minutenzahl, Sekundenzahl})

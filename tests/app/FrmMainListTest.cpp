@@ -155,6 +155,18 @@ TEST_F(ListPages, AddingAnExistingTitleAsksToReplace)
     EXPECT_EQ(entry(0)->child(3)->text(0), QStringLiteral("60"));
 }
 
+TEST_F(ListPages, ReplacingTheChosenEntryAddsWhatTheEditorHolds)
+{
+    start();
+    choose(entry(1)); // Pizza is chosen, so its removal moves the selection
+    DialogScript dialogs({clickButton(QStringLiteral("Yes"))});
+    edit("PIZZA", 0, 15, 0, "Pizza is hot");
+    click("EintragsKnopf");
+    EXPECT_EQ(titles(), (QStringList {"PIZZA", "Tea"}));
+    EXPECT_EQ(entry(0)->child(1)->text(0), QStringLiteral("Pizza is hot"));
+    EXPECT_EQ(editorTitle(), QStringLiteral("PIZZA"));
+}
+
 TEST_F(ListPages, NonAsciiCaseMakesDifferentTitles)
 {
     start("Entries\r\n\t\xc3\x84pfel\r\n\t\t00:00:01\r\n\t\tm\r\n\t\t\r\n\t\t1\r\n");
