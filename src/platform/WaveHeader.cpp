@@ -35,7 +35,7 @@ bool isPlayableWave(QByteArrayView data)
         return false;
     qint64 at = 12;
     while (at + 8 <= data.size()) {
-        const qint64 length = le(data, at, 4);
+        const qint64 length = le(data, at + 4, 4);
         if (data.sliced(at, 4) == "fmt ")
             return length >= 16 && at + 8 + 16 <= data.size()
                 && playableFormat(data.sliced(at + 8, 16));
