@@ -51,16 +51,6 @@ TEST(TrayIcons, ClockIconsShowTheirRedQuartersAtEverySize)
     }
 }
 
-TEST(TrayIcons, ApplicationIconIsDrawnAtEverySizeAndDiffersFromTheClocks)
-{
-    const QIcon icon = applicationIcon();
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
-        EXPECT_TRUE(icon.availableSizes().contains(QSize(size, size))) << size;
-    const QImage small = icon.pixmap(16, 16).toImage();
-    for (int index = 0; index < clockIconCount; ++index)
-        EXPECT_NE(small, clockIconImage(index, 16).convertToFormat(small.format()));
-}
-
 TEST(TrayIcons, ShippedIconFileMatchesTheDrawing)
 {
     // data/corvane.png is written by make_app_icon; a change of the drawing needs a new file.
