@@ -137,6 +137,8 @@ void TFormMain::createDisplayPage()
 
     TopicsCombo = named(new QComboBox(Anzeige), "TopicsCombo");
     TopicsCombo->setGeometry(8, 4, 225, 22);
+    // Its size is designed, so it need not measure every title of a long list.
+    TopicsCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     TopicsCombo->setToolTip(QStringLiteral("Select countdown"));
     TopicsCombo->setAccessibleName(QStringLiteral("Select countdown"));
 
@@ -246,6 +248,7 @@ void TFormMain::createListPage()
     StopTreeView->setHeaderHidden(true);
     StopTreeView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StopTreeView->setIndentation(19);
+    StopTreeView->setUniformRowHeights(true); // keeps long lists quick to lay out
     StopTreeView->setRootIsDecorated(false); // the root has no expand button
     StopTreeView->setAccessibleName(QStringLiteral("Countdowns"));
     // The selection stays visible when the tree has no focus.
