@@ -16,9 +16,10 @@ namespace {
 constexpr qreal kTwipsPerInch = 1440.0;
 constexpr qreal kDocumentDpi = 96.0; // the unit of margins and indents in the document
 
-// Margins, indents and tab stops are stored in 96-dpi pixels; fonts and pictures scale by
-// themselves once the layout knows the device.
-void scaleBlockFormats(QTextDocument& document, qreal sx, qreal sy)
+// Margins, indents and tab stops are stored in 96-dpi pixels. Qt's layout scales vertical
+// margins, fixed and minimum line heights and tab stops to the paint device by itself, but
+// not the left and right margins or the first-line indent: only those are scaled here.
+void scaleBlockFormats(QTextDocument& document, qreal sx)
 {
     QTextCursor c(&document);
     for (QTextBlock b = document.begin(); b.isValid(); b = b.next()) {
@@ -26,15 +27,6 @@ void scaleBlockFormats(QTextDocument& document, qreal sx, qreal sy)
         f.setLeftMargin(f.leftMargin() * sx);
         f.setRightMargin(f.rightMargin() * sx);
         f.setTextIndent(f.textIndent() * sx);
-        f.setTopMargin(f.topMargin() * sy);
-        f.setBottomMargin(f.bottomMargin() * sy);
-        if (f.lineHeightType() == QTextBlockFormat::FixedHeight
-            || f.lineHeightType() == QTextBlockFormat::MinimumHeight)
-            f.setLineHeight(f.lineHeight() * sy, f.lineHeightType());
-        QList<QTextOption::Tab> tabs = f.tabPositions();
-        for (QTextOption::Tab& t : tabs)
-            t.position *= sx;
-        f.setTabPositions(tabs);
         c.setPosition(b.position());
         c.setBlockFormat(f);
     }
@@ -83,7 +75,7 @@ RichTextRange::Layout& RichTextRange::layoutFor(QPaintDevice* device, qreal widt
     l.dpiY = device->logicalDpiY();
     l.width = width;
     l.revision = m_source.revision();
-    scaleBlockFormats(*l.document, l.dpiX / kDocumentDpi, l.dpiY / kDocumentDpi);
+    scaleBlockFormats(*l.document, l.dpiX / kDocumentDpi);
     l.document->documentLayout()->setPaintDevice(device);
     l.document->setTextWidth(width);
     return l;
