@@ -13,6 +13,7 @@ int commaTextSplit(const QStringList& args);
 int commaTextJoin(const QStringList& args);
 int listSplit(const QStringList& args);
 int rtfText(const QStringList& args);
+int rtfPdf(const QStringList& args);
 int treeText(const QStringList& args);
 int timelistAdd(const QStringList& args);
 

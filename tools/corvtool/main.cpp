@@ -5,10 +5,11 @@
 
 #include "platform/CorvaneError.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <cstdio>
 #include <iostream>
 #include <iterator>
+#include <memory>
 #include <string>
 
 namespace corvtool {
@@ -46,6 +47,7 @@ constexpr Command commands[] = {
     {"commatext-join", "(lines on stdin)", 0, commaTextJoin},
     {"list-split", "(text on stdin)", 0, listSplit},
     {"rtf-text", "FILE", 1, rtfText},
+    {"rtf-pdf", "FILE OUT.pdf", 2, rtfPdf},
     {"tree-text", "FILE", 1, treeText},
     {"timelist-add", "FILE TITLE SECONDS MESSAGE [SOUND]", 4, timelistAdd},
 };
@@ -64,7 +66,13 @@ int usage()
 int main(int argc, char** argv)
 {
     using namespace corvtool;
-    QCoreApplication app(argc, argv);
+    // Laying pages out needs fonts and widgets; the other commands stay without a display.
+    const bool needsWidgets = argc > 1 && QByteArray(argv[1]) == "rtf-pdf";
+    if (needsWidgets && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen"); // nothing is shown
+    std::unique_ptr<QCoreApplication> app = needsWidgets
+        ? std::make_unique<QApplication>(argc, argv)
+        : std::make_unique<QCoreApplication>(argc, argv);
     if (argc < 2)
         return usage();
     QStringList args;
