@@ -16,8 +16,9 @@ namespace corvane {
 
 TFormMain* FormMain = nullptr;
 
-TFormMain::TFormMain(QWidget* parent)
+TFormMain::TFormMain(std::unique_ptr<SoundBackend> sound, QWidget* parent)
     : QWidget(parent)
+    , m_sound(std::move(sound))
 {
     FormMain = this;
     setObjectName(QStringLiteral("FormMain"));
@@ -30,13 +31,16 @@ TFormMain::TFormMain(QWidget* parent)
 
 TFormMain::~TFormMain()
 {
+    FormDestroy();
     if (FormMain == this)
         FormMain = nullptr;
 }
 
 void TFormMain::FormCreate()
 {
+    TrayIconIndex = 0;
     SuspendTopmost = false;
+    addTrayIcon();
     LoadSettings();
     loadTimeList();
     setActivePage(DisplayPage);

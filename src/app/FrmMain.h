@@ -1,6 +1,9 @@
 // Corvane — SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/Clock.h"
+#include "platform/ShellNotifyIcon.h"
+#include "platform/SoundPlayer.h"
 #include "timelist/TimelistFile.h"
 
 #include <QIcon>
@@ -41,7 +44,8 @@ public:
     // Index of each page of TimerControl.
     enum Page { DisplayPage, EnterPage, ListPage, HelpPage, OptionsPage, AboutPage };
 
-    explicit TFormMain(QWidget* parent = nullptr);
+    explicit TFormMain(std::unique_ptr<SoundBackend> sound = makeSoundEffectBackend(),
+                       QWidget* parent = nullptr);
     ~TFormMain() override;
 
     // Reads Data/CORVANE.INI into ProgOptions and applies it; the first start asks for the
@@ -63,8 +67,14 @@ public:
     // the ended state included; a paused countdown has Start up.
     bool countdownRunning() const;
 
+    // The tray record as last handed to the tray.
+    const TNotifyIconData& trayData() const { return TrayData; }
+    // The tray's mouse messages (left press: show the window in front).
+    void WMTrayNotify(int mouseMessage);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // Building (FrmMainPages.cpp).
@@ -105,9 +115,27 @@ private:
     QTreeWidgetItem* listRoot() const;
     int EditorSeconds() const;
 
-    // Display page (FrmMainDisplay.cpp).
+    // Display page and the countdown (FrmMainDisplay.cpp, FrmMainCountdown.cpp).
     void TopicsComboCloseUp();
     void ShowEditorTime();
+    void showDesignPictures();
+    void connectCountdownHandlers();
+    void StartImageMouseDown();
+    void StartImageMouseUp();
+    void PauseImageMouseDown();
+    void PauseImageMouseUp();
+    void StopImageMouseDown();
+    void StopImageMouseUp();
+    void Timer1Timer();
+    void endSequence();
+    void setProgressHeight(int height);
+    int progressFrameHeight() const;
+
+    // Tray (FrmMainTray.cpp).
+    void addTrayIcon();
+    void updateTrayIcon(int index);
+    void showApplicationIcon();
+    void FormDestroy();
 
     // Controls, named as the language scripts address them.
     TPageControl* TimerControl = nullptr;
@@ -157,9 +185,20 @@ private:
     QPushButton* RenameButton = nullptr;
     QPushButton* DeleteButton = nullptr;
 
+    QList<QIcon> ClockImgList;
+
+    // The countdown's state: its look is the buttons' bevels, these hold its times.
+    TDateTime EndTime = 0;
+    TDateTime PauseRemaining = 0;
+    qint32 TotalSeconds = 0;
+    quint8 TrayIconIndex = 0;
+    QString SoundFile;
+    TNotifyIconData TrayData;
     // Set while the options window is open and from the start of a close, so that the
     // window does not cover them.
     bool SuspendTopmost = false;
+
+    SoundPlayer m_sound;
 
     std::unique_ptr<TimelistFile> m_timelist;
     bool m_pageFromCode = false;

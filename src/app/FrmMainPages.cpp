@@ -183,6 +183,7 @@ void TFormMain::createDisplayPage()
         button->glyph()->setAccessibleName(QLatin1String(b.hint));
         *b.button = button;
     }
+    showDesignPictures();
 }
 
 void TFormMain::createEnterPage()
@@ -302,6 +303,7 @@ void TFormMain::connectHandlers()
                     TimerControlChange();
             }));
     connectEditorHandlers();
+    connectCountdownHandlers();
 }
 
 void TFormMain::connectEditorHandlers()

@@ -1,5 +1,6 @@
 // Corvane — SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/FrmMain.h"
+#include "app/TrayIcons.h"
 #include "platform/ErrorHandler.h"
 #include "platform/StartupTrace.h"
 
@@ -37,6 +38,7 @@ int main(int argc, char** argv)
     }
     corvane::TApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvane"));
+    QApplication::setWindowIcon(corvane::applicationIcon());
     substituteWindowsFonts();
     QFont appFont(QStringLiteral("MS Sans Serif"));
     appFont.setPixelSize(11);

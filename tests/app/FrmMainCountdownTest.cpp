@@ -1,0 +1,322 @@
+// Corvane — SPDX-License-Identifier: GPL-3.0-or-later
+// The countdown, driven tick by tick with the clock in the test's hand.
+#include "app/FrmMain.h"
+
+#include "ProgramFolderFixture.h"
+#include "app/ImageButton.h"
+#include "app/TrayIcons.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QSpinBox>
+#include <QTimer>
+#include <QTreeWidget>
+#include <memory>
+
+using namespace corvane;
+using namespace corvane::test;
+
+namespace {
+
+class FakeSound : public SoundBackend {
+public:
+    explicit FakeSound(QStringList* played)
+        : m_played(played)
+    {
+    }
+    void play(const QString& path, std::function<void()>) override { *m_played << path; }
+    void stop() override { }
+    void beep() override { *m_played << QStringLiteral("beep"); }
+
+private:
+    QStringList* m_played;
+};
+
+class Countdown : public ProgramFolderFixture {
+protected:
+    void SetUp() override
+    {
+        ProgramFolderFixture::SetUp();
+        writeIni("[Language]\r\nFile=English.lng\r\n[General]\r\nOption 3=0\r\n");
+        writeBytes(m_home.filePath(QStringLiteral("Data/Timelist.dat")),
+                   "Entries\r\n\tTea\r\n\t\t00:00:03\r\n\t\tTea is ready\r\n\t\t/no/such.wav\r\n\t\t3\r\n"
+                   "\tMinute\r\n\t\t00:01:00\r\n\t\tA minute\r\n\t\t\r\n\t\t60\r\n");
+        m_now = QDateTime(QDate(2026, 12, 7), QTime(10, 0));
+        Clock::setSource([this] { return m_now; });
+    }
+    void TearDown() override
+    {
+        form.reset();
+        Clock::setSource({});
+        ProgramFolderFixture::TearDown();
+    }
+    void start() { form = std::make_unique<TFormMain>(std::make_unique<FakeSound>(&played)); }
+
+    TImageButton* button(const char* name) const { return form->findChild<TImageButton*>(QLatin1String(name)); }
+    void press(const char* name)
+    {
+        Q_EMIT button(name)->mouseDown();
+        Q_EMIT button(name)->mouseUp();
+    }
+    bool running() const { return form->findChild<QTimer*>(QStringLiteral("Timer1"))->isActive(); }
+    // Moves the clock on and delivers one tick, as the 100 ms timer would.
+    void tick(int ms = 100)
+    {
+        m_now = m_now.addMSecs(ms);
+        if (running())
+            QMetaObject::invokeMethod(form->findChild<QTimer*>(QStringLiteral("Timer1")), "timeout");
+    }
+    QString display() const { return form->findChild<QLabel*>(QStringLiteral("ZeitAnzeigePanel"))->text(); }
+    int progress() const { return form->findChild<QLabel*>(QStringLiteral("ProgBarImage"))->height(); }
+    void chooseEntry(int i)
+    {
+        auto* combo = form->findChild<QComboBox*>(QStringLiteral("TopicsCombo"));
+        combo->setCurrentIndex(i);
+        Q_EMIT combo->activated(i);
+    }
+    // Ticks until the alarm is shown; returns how many ticks that took.
+    int ticksUntilAlarm(DialogScript& dialogs, int limit = 2000)
+    {
+        for (int n = 1; n <= limit; ++n) {
+            tick();
+            if (dialogs.shown() > 0)
+                return n;
+        }
+        return -1;
+    }
+    int trayIconIndexShown() const
+    {
+        const QImage shown = form->trayData().hIcon.pixmap(16, 16).toImage();
+        for (int i = 0; i < 4; ++i)
+            if (shown == clockIconImage(i, 16))
+                return i;
+        return shown == applicationIconImage(16) ? -1 : -2;
+    }
+
+    QDateTime m_now;
+    QStringList played;
+    std::unique_ptr<TFormMain> form;
+};
+
+} // namespace
+
+TEST_F(Countdown, ThreeSecondsShowTwoOneZeroAndEndWithinATick)
+{
+    start();
+    DialogScript dialogs({acceptDialog()});
+    press("StartButton");
+    EXPECT_EQ(button("StartButton")->look(), TImageButton::Look::Down);
+    QStringList shown;
+    for (int n = 0; n < 30 && dialogs.shown() == 0; ++n) {
+        tick();
+        if (shown.isEmpty() || shown.last() != display())
+            shown << display();
+    }
+    EXPECT_EQ(shown, (QStringList {"00:00:02", "00:00:01", "00:00:00"}));
+    EXPECT_EQ(dialogs.shown(), 1);
+    EXPECT_EQ(m_now, QDateTime(QDate(2026, 12, 7), QTime(10, 0, 3))); // the tick at the end
+    EXPECT_EQ(dialogs.titles().value(0), QStringLiteral("Corvane Alarm"));
+    EXPECT_EQ(dialogs.texts().value(0), QStringLiteral("Tea is ready"));
+    // The file is missing and this program folder has no alarm sound: the system beep.
+    EXPECT_EQ(played, QStringList {"beep"});
+    EXPECT_FALSE(running());
+    EXPECT_EQ(button("StartButton")->look(), TImageButton::Look::Down);
+    EXPECT_FALSE(button("PauseButton")->isGlyphEnabled());
+    EXPECT_EQ(trayIconIndexShown(), -1);
+}
+
+TEST_F(Countdown, RunsAcrossMidnightWithoutAJump)
+{
+    m_now = QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59, 500));
+    start();
+    DialogScript dialogs({acceptDialog()});
+    press("StartButton");
+    tick();
+    int lastProgress = progress();
+    for (int n = 1; n < 29; ++n) {
+        tick();
+        EXPECT_LE(progress(), lastProgress);
+        lastProgress = progress();
+    }
+    EXPECT_EQ(display(), QStringLiteral("00:00:00"));
+    EXPECT_EQ(dialogs.shown(), 0);
+    tick();
+    EXPECT_EQ(dialogs.shown(), 1);
+    EXPECT_EQ(m_now, QDateTime(QDate(2027, 1, 1), QTime(0, 0, 2, 500)));
+}
+
+TEST_F(Countdown, PauseThenStartEndsLaterByThePause)
+{
+    start();
+    chooseEntry(1); // one minute
+    DialogScript dialogs({acceptDialog()});
+    press("StartButton");
+    for (int n = 0; n < 100; ++n)
+        tick(); // 10 s
+    press("PauseButton");
+    EXPECT_FALSE(running());
+    EXPECT_EQ(button("PauseButton")->look(), TImageButton::Look::Down);
+    m_now = m_now.addSecs(30);
+    press("StartButton");
+    EXPECT_EQ(progress(), 116); // full again at the resumption
+    const int ticks = ticksUntilAlarm(dialogs);
+    EXPECT_EQ(ticks, 500); // the 50 s that were left
+    EXPECT_EQ(m_now, QDateTime(QDate(2026, 12, 7), QTime(10, 1, 30)));
+}
+
+TEST_F(Countdown, PauseTwiceThenStartBeginsAgain)
+{
+    start();
+    DialogScript dialogs({acceptDialog()});
+    press("StartButton");
+    tick(1500);
+    press("PauseButton");
+    press("PauseButton"); // cancels the pause
+    EXPECT_EQ(button("PauseButton")->look(), TImageButton::Look::Up);
+    press("StartButton");
+    EXPECT_EQ(ticksUntilAlarm(dialogs), 30);
+}
+
+TEST_F(Countdown, StartWhileRunningRestartsFromTheFullDuration)
+{
+    start();
+    DialogScript dialogs({acceptDialog()});
+    press("StartButton");
+    tick(2000);
+    press("StartButton");
+    EXPECT_EQ(ticksUntilAlarm(dialogs), 30);
+}
+
+TEST_F(Countdown, ZeroDurationFromTheFlatLookStopsAtTheFirstTick)
+{
+    start();
+    auto* tree = form->findChild<QTreeWidget*>(QStringLiteral("StopTreeView"));
+    tree->setCurrentItem(tree->topLevelItem(0)); // the root: Start goes flat
+    EXPECT_EQ(button("StartButton")->look(), TImageButton::Look::Flat);
+    form->findChild<QSpinBox*>(QStringLiteral("Sekundenzahl"))->setValue(0);
+    form->findChild<QSpinBox*>(QStringLiteral("Minutenzahl"))->setValue(0);
+    DialogScript dialogs;
+    press("StartButton");
+    EXPECT_TRUE(running());
+    tick();
+    EXPECT_FALSE(running());
+    EXPECT_EQ(dialogs.shown(), 0);
+    EXPECT_TRUE(played.isEmpty());
+    EXPECT_NE(button("StartButton")->look(), TImageButton::Look::Down);
+}
+
+TEST_F(Countdown, ChoosingAnotherCountdownWhilePausedKeepsTheTimeLeft)
+{
+    start();
+    DialogScript dialogs({acceptDialog()});
+    press("StartButton");
+    tick(1000);
+    press("PauseButton");
+    chooseEntry(1); // loads "Minute" into the editor
+    press("StartButton");
+    EXPECT_EQ(ticksUntilAlarm(dialogs), 20);
+    EXPECT_EQ(dialogs.texts().value(0), QStringLiteral("A minute"));
+    EXPECT_TRUE(played.isEmpty()); // the newly loaded entry has no sound
+}
+
+TEST_F(Countdown, PauseStaysDisabledAfterTheAlarmUntilAnEntryIsChosen)
+{
+    start();
+    DialogScript dialogs({acceptDialog(), acceptDialog()});
+    press("StartButton");
+    ticksUntilAlarm(dialogs);
+    press("StartButton"); // again, instead of Stop
+    EXPECT_FALSE(button("PauseButton")->isGlyphEnabled());
+    ticksUntilAlarm(dialogs);
+    press("StopButton");
+    EXPECT_TRUE(button("PauseButton")->isGlyphEnabled());
+    EXPECT_EQ(button("StartButton")->look(), TImageButton::Look::Up);
+    EXPECT_EQ(display(), QStringLiteral("00:00:03"));
+}
+
+TEST_F(Countdown, MovingTheClockMovesTheEnd)
+{
+    start();
+    chooseEntry(1);
+    DialogScript dialogs({acceptDialog(), acceptDialog()});
+    press("StartButton");
+    tick();
+    m_now = m_now.addSecs(-30); // back: half a minute more
+    EXPECT_EQ(ticksUntilAlarm(dialogs), 899);
+    press("StopButton");
+    press("StartButton");
+    tick();
+    tick(120'000); // forward past the end
+    EXPECT_EQ(dialogs.shown(), 2);
+}
+
+TEST_F(Countdown, TrayShowsTheQuartersOfAMinute)
+{
+    start();
+    chooseEntry(1);
+    DialogScript dialogs({acceptDialog()});
+    const int updatesBefore = notifyIconUpdates();
+    press("StartButton");
+    QList<int> sequence;
+    QList<int> changedAt;
+    for (int n = 1; n <= 600; ++n) {
+        tick();
+        const int index = trayIconIndexShown();
+        if (sequence.isEmpty() || sequence.last() != index) {
+            sequence << index;
+            changedAt << n;
+        }
+    }
+    EXPECT_EQ(sequence, (QList<int> {0, 1, 2, 3, -1}));
+    // Twenty seconds in (tick 200) the second third begins; two seconds before the end, 3.
+    EXPECT_EQ(changedAt, (QList<int> {1, 200, 400, 580, 600}));
+    // Only the changes reach the tray, not every tick.
+    EXPECT_EQ(notifyIconUpdates() - updatesBefore, 5);
+}
+
+TEST_F(Countdown, WithoutTrayProgressTheApplicationIconStays)
+{
+    writeIni("[Language]\r\nFile=English.lng\r\n[General]\r\nOption 1=0\r\nOption 3=0\r\n");
+    start();
+    chooseEntry(1);
+    press("StartButton");
+    for (int n = 0; n < 590; ++n) {
+        tick();
+        ASSERT_EQ(trayIconIndexShown(), -1) << n;
+    }
+    EXPECT_EQ(form->trayData().szTip, QStringLiteral("Corvane"));
+}
+
+TEST_F(Countdown, OnlyALeftClickOnTheTrayBringsTheWindowBack)
+{
+    start();
+    form->hide();
+    form->WMTrayNotify(TNotifyIconData::WM_RBUTTONDOWN);
+    EXPECT_FALSE(form->isVisible());
+    form->WMTrayNotify(TNotifyIconData::WM_LBUTTONDOWN);
+    EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(Countdown, TopmostIsNotReappliedOnEveryTick)
+{
+    start();
+    form->show();
+    ASSERT_TRUE(form->isTopmost());
+    const WId id = form->winId();
+    press("StartButton");
+    for (int n = 0; n < 20; ++n)
+        tick();
+    EXPECT_EQ(form->winId(), id); // the native window was never re-created
+    EXPECT_TRUE(form->isTopmost());
+}
+
+TEST_F(Countdown, RunningLocksTheEditorPages)
+{
+    start();
+    press("StartButton");
+    EXPECT_TRUE(form->countdownRunning());
+    EXPECT_TRUE(form->findChild<QWidget*>(QStringLiteral("pnlEnter"))->isHidden());
+    EXPECT_TRUE(form->findChild<QWidget*>(QStringLiteral("pnlList"))->isHidden());
+    press("StopButton");
+    EXPECT_FALSE(form->findChild<QWidget*>(QStringLiteral("pnlEnter"))->isHidden());
+}
