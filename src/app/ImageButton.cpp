@@ -29,10 +29,11 @@ void TImageButton::setLook(Look look)
     case Look::Down: setFrameStyle(QFrame::Panel | QFrame::Sunken); break;
     case Look::Flat: setFrameStyle(QFrame::NoFrame); break;
     }
-    // The pictures keep the inner size of the bevelled panel whatever the look.
+    // The pictures keep the inner size of the bevelled panel whatever the look; a pressed
+    // glyph sits one pixel lower and to the right, so the state reads at a glance.
     const QRect inner = rect().adjusted(2, 2, -2, -2);
     m_background->setGeometry(inner);
-    m_glyph->setGeometry(inner);
+    m_glyph->setGeometry(look == Look::Down ? inner.translated(1, 1) : inner);
 }
 
 void TImageButton::setBackground(const QPixmap& picture) { m_background->setPixmap(picture); }
