@@ -66,7 +66,7 @@ int main(int argc, char** argv)
     QDir(dir.path()).mkpath(QStringLiteral("LScripts"));
     QDir(dir.path()).mkpath(QStringLiteral("Data"));
     QFile::copy(QStringLiteral(CORVANE_SOURCE_DIR "/data/LScripts/German.lng"),
-                dir.filePath(QStringLiteral("LScripts/German.lng")));
+        dir.filePath(QStringLiteral("LScripts/German.lng")));
     QFile config(dir.filePath(QStringLiteral("Data/CORVANE.INI")));
     config.open(QIODevice::WriteOnly);
     config.write("[Language]\r\nFile=German.lng\r\n");

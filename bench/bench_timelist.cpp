@@ -28,12 +28,11 @@ QString listFile(int entries)
     const QString path = home->filePath(QStringLiteral("list%1.dat").arg(entries));
     if (QFile::exists(path))
         return path;
-    std::vector<TreeLine> lines {{0, QStringLiteral("Entries")}};
+    std::vector<TreeLine> lines{{0, QStringLiteral("Entries")}};
     for (int i = 0; i < entries; ++i) {
         const std::vector<TreeLine> e = entryLines({QStringLiteral("Countdown number %1").arg(i),
-                                                    QStringLiteral("Time for task %1 is up").arg(i),
-                                                    QStringLiteral("/home/user/sounds/bell.wav"),
-                                                    60 + i % 3600});
+            QStringLiteral("Time for task %1 is up").arg(i),
+            QStringLiteral("/home/user/sounds/bell.wav"), 60 + i % 3600});
         lines.insert(lines.end(), e.begin(), e.end());
     }
     TimelistFile(path).save(lines);

@@ -40,7 +40,10 @@ DialogScript::DialogScript(std::vector<Step> steps)
     });
 }
 
-DialogScript::~DialogScript() { DialogSeam::setAnswerer({}); }
+DialogScript::~DialogScript()
+{
+    DialogSeam::setAnswerer({});
+}
 
 DialogScript::Step clickButton(const QString& text)
 {

@@ -9,7 +9,10 @@ namespace corvane {
 
 namespace {
 
-QPen outline(const QColor& c, qreal w = 1.0) { return QPen(c, w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
+QPen outline(const QColor& c, qreal w = 1.0)
+{
+    return QPen(c, w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
 
 void paintScreen(QPainter& p)
 {
@@ -21,7 +24,7 @@ void paintScreen(QPainter& p)
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 6; ++x)
             p.fillRect(QRectF(screen.left() + x * 2, screen.top() + y * 2, 2, 2),
-                       (x + y) % 2 ? QColor(250, 250, 250) : QColor(30, 90, 200));
+                (x + y) % 2 ? QColor(250, 250, 250) : QColor(30, 90, 200));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(70, 70, 80));
     p.drawRect(QRectF(6.5, 12.5, 3, 1.5));
@@ -256,12 +259,18 @@ template <typename Paint> QIcon renderIcon(Paint paint)
 void paintTabIcon(QPainter& painter, TabIcon icon)
 {
     switch (icon) {
-    case TabIcon::Display: return paintScreen(painter);
-    case TabIcon::Enter: return paintPad(painter);
-    case TabIcon::List: return paintPage(painter);
-    case TabIcon::Options: return paintShapes(painter);
-    case TabIcon::About: return paintInfo(painter);
-    case TabIcon::Help: return paintBook(painter);
+    case TabIcon::Display:
+        return paintScreen(painter);
+    case TabIcon::Enter:
+        return paintPad(painter);
+    case TabIcon::List:
+        return paintPage(painter);
+    case TabIcon::Options:
+        return paintShapes(painter);
+    case TabIcon::About:
+        return paintInfo(painter);
+    case TabIcon::Help:
+        return paintBook(painter);
     }
 }
 
@@ -273,11 +282,16 @@ QIcon tabIcon(TabIcon icon)
 QIcon buttonIcon(ButtonIcon icon)
 {
     switch (icon) {
-    case ButtonIcon::Exit: return renderIcon(paintExit);
-    case ButtonIcon::OpenSound: return renderIcon(paintOpenSound);
-    case ButtonIcon::AddEntry: return renderIcon(paintAddEntry);
-    case ButtonIcon::Rename: return renderIcon(paintRename);
-    case ButtonIcon::Delete: return renderIcon(paintDelete);
+    case ButtonIcon::Exit:
+        return renderIcon(paintExit);
+    case ButtonIcon::OpenSound:
+        return renderIcon(paintOpenSound);
+    case ButtonIcon::AddEntry:
+        return renderIcon(paintAddEntry);
+    case ButtonIcon::Rename:
+        return renderIcon(paintRename);
+    case ButtonIcon::Delete:
+        return renderIcon(paintDelete);
     }
     return {};
 }

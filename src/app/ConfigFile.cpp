@@ -11,10 +11,16 @@ const QString Language = QStringLiteral("Language");
 const QString Font = QStringLiteral("ProgFont");
 const QString Messages = QStringLiteral("Messages");
 
-QString optionKey(int n) { return QStringLiteral("Option %1").arg(n); }
+QString optionKey(int n)
+{
+    return QStringLiteral("Option %1").arg(n);
+}
 } // namespace
 
-QString ConfigFile::defaultPath() { return programPath(QStringLiteral("Data/CORVANE.INI")); }
+QString ConfigFile::defaultPath()
+{
+    return programPath(QStringLiteral("Data/CORVANE.INI"));
+}
 
 QString ConfigFile::storedLanguage() const
 {

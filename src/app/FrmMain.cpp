@@ -53,7 +53,10 @@ void TFormMain::setActivePage(Page page)
     m_pageFromCode = false;
 }
 
-bool TFormMain::countdownRunning() const { return StartButton->isDown(); }
+bool TFormMain::countdownRunning() const
+{
+    return StartButton->isDown();
+}
 
 void TFormMain::TimerControlChange()
 {
@@ -61,15 +64,18 @@ void TFormMain::TimerControlChange()
     for (QLabel* panel : {HelpStartPanel, OptionStartPanel, AboutStartPanel})
         panel->repaint();
     if (countdownRunning()) {
-        lblEnter->setText(
-            LangText(QStringLiteral("Messages"), QStringLiteral("No access while countdown runs!")));
+        lblEnter->setText(LangText(
+            QStringLiteral("Messages"), QStringLiteral("No access while countdown runs!")));
         lblList->setText(lblEnter->text());
     }
     if (TimerControl->currentIndex() == DisplayPage)
         ShowEditorTime();
 }
 
-void TFormMain::ExitButtonClick() { close(); }
+void TFormMain::ExitButtonClick()
+{
+    close();
+}
 
 void TFormMain::closeEvent(QCloseEvent* event)
 {
@@ -89,8 +95,8 @@ bool TFormMain::FormClose()
     SuspendTopmost = true;
     if (ProgOptions.GenOptions[3]) {
         SuspendTopmost = MsgDialog(LangText(QStringLiteral("Messages"),
-                                            QStringLiteral("Do you really want to exit the program?")),
-                                   QString(), QStringLiteral("C"));
+                                       QStringLiteral("Do you really want to exit the program?")),
+            QString(), QStringLiteral("C"));
     }
     if (!SuspendTopmost)
         return false;

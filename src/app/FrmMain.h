@@ -44,8 +44,8 @@ public:
     // Index of each page of TimerControl.
     enum Page { DisplayPage, EnterPage, ListPage, HelpPage, OptionsPage, AboutPage };
 
-    explicit TFormMain(std::unique_ptr<SoundBackend> sound = makeSoundEffectBackend(),
-                       QWidget* parent = nullptr);
+    explicit TFormMain(
+        std::unique_ptr<SoundBackend> sound = makeSoundEffectBackend(), QWidget* parent = nullptr);
     ~TFormMain() override;
 
     // Reads Data/CORVANE.INI into ProgOptions and applies it; the first start asks for the

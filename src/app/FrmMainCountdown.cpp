@@ -42,7 +42,10 @@ void TFormMain::connectCountdownHandlers()
     connect(Timer1, &QTimer::timeout, this, guard([this] { Timer1Timer(); }));
 }
 
-int TFormMain::progressFrameHeight() const { return ProgbarPanel->height(); }
+int TFormMain::progressFrameHeight() const
+{
+    return ProgbarPanel->height();
+}
 
 void TFormMain::setProgressHeight(int height)
 {
@@ -79,7 +82,10 @@ void TFormMain::StartImageMouseUp()
     TrayIconIndex = 99;
 }
 
-void TFormMain::PauseImageMouseDown() { PauseButton->setLook(TImageButton::Look::Down); }
+void TFormMain::PauseImageMouseDown()
+{
+    PauseButton->setLook(TImageButton::Look::Down);
+}
 
 void TFormMain::PauseImageMouseUp()
 {

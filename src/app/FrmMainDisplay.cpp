@@ -23,6 +23,9 @@ void TFormMain::TopicsComboCloseUp()
     StopTreeViewClick();
 }
 
-void TFormMain::ShowEditorTime() { ZeitAnzeigePanel->setText(durationText(EditorSeconds())); }
+void TFormMain::ShowEditorTime()
+{
+    ZeitAnzeigePanel->setText(durationText(EditorSeconds()));
+}
 
 } // namespace corvane

@@ -55,7 +55,7 @@ QString fieldText(const QTreeWidgetItem* entry, int field)
 QTreeWidgetItem* TFormMain::listRoot() const
 {
     if (StopTreeView->topLevelItemCount() == 0)
-        StopTreeView->addTopLevelItem(new QTreeWidgetItem(QStringList {QStringLiteral("Entries")}));
+        StopTreeView->addTopLevelItem(new QTreeWidgetItem(QStringList{QStringLiteral("Entries")}));
     return StopTreeView->topLevelItem(0);
 }
 
@@ -81,7 +81,8 @@ void TFormMain::loadTimeList()
 void TFormMain::saveTimeList()
 {
     if (!m_timelist)
-        m_timelist = std::make_unique<TimelistFile>(programPath(QStringLiteral("Data/Timelist.dat")));
+        m_timelist
+            = std::make_unique<TimelistFile>(programPath(QStringLiteral("Data/Timelist.dat")));
     m_timelist->save(treeLines(StopTreeView));
 }
 
@@ -92,8 +93,8 @@ int TFormMain::EditorSeconds() const
 
 void TFormMain::USchriftEditChange()
 {
-    EintragsKnopf->setEnabled(!USchriftEdit->text().isEmpty() && EditorSeconds() > 0
-                              && !TextZeile->text().isEmpty());
+    EintragsKnopf->setEnabled(
+        !USchriftEdit->text().isEmpty() && EditorSeconds() > 0 && !TextZeile->text().isEmpty());
 }
 
 void TFormMain::KlangSuchKnopfClick()
@@ -103,7 +104,7 @@ void TFormMain::KlangSuchKnopfClick()
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(LangText(QStringLiteral("Captions"), QStringLiteral("Wave files"))
-                         + QStringLiteral("(*.wav)"));
+        + QStringLiteral("(*.wav)"));
     if (DialogSeam::exec(dialog) == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
         Klangzeile->setText(dialog.selectedFiles().constFirst());
 }
@@ -120,7 +121,7 @@ bool TFormMain::CheckEntryName()
         }
         const bool replace = MsgDialog(
             LangText(QStringLiteral("Messages"),
-                     QStringLiteral("An entry of this name already exists. Do you want to replace it?")),
+                QStringLiteral("An entry of this name already exists. Do you want to replace it?")),
             QString(), QStringLiteral("C"));
         if (replace) {
             // Removing the current entry moves the selection; that is no choice of the user's
@@ -139,12 +140,12 @@ void TFormMain::EintragsKnopfClick()
 {
     if (CheckEntryName())
         return;
-    const TimerEntry entry {storableText(USchriftEdit->text()), storableText(TextZeile->text()),
-                            storableText(Klangzeile->text()), EditorSeconds()};
+    const TimerEntry entry{storableText(USchriftEdit->text()), storableText(TextZeile->text()),
+        storableText(Klangzeile->text()), EditorSeconds()};
     const std::vector<TreeLine> lines = entryLines(entry);
-    auto* node = new QTreeWidgetItem(QStringList {lines[0].text});
+    auto* node = new QTreeWidgetItem(QStringList{lines[0].text});
     for (std::size_t i = 1; i < lines.size(); ++i)
-        node->addChild(new QTreeWidgetItem(QStringList {lines[i].text}));
+        node->addChild(new QTreeWidgetItem(QStringList{lines[i].text}));
     listRoot()->insertChild(0, node);
     FillTopicsCombo();
 }
@@ -162,8 +163,8 @@ void TFormMain::RenameButtonClick()
     for (int i = 0; i < root->childCount(); ++i) {
         if (sameTitle(root->child(i)->text(0), name)) {
             MsgDialog(LangText(QStringLiteral("Messages"),
-                               QStringLiteral("Sorry, an entry with this name already exists.")),
-                      QString(), QStringLiteral("I"));
+                          QStringLiteral("Sorry, an entry with this name already exists.")),
+                QString(), QStringLiteral("I"));
             return;
         }
     }
@@ -174,7 +175,7 @@ void TFormMain::RenameButtonClick()
 void TFormMain::DeleteButtonClick()
 {
     if (!MsgDialog(LangText(QStringLiteral("Messages"), QStringLiteral("Are you sure?")), QString(),
-                   QStringLiteral("C")))
+            QStringLiteral("C")))
         return;
     QTreeWidgetItem* entry = StopTreeView->currentItem();
     if (!entry || nodeDepth(entry) != 1)

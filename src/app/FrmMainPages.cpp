@@ -8,7 +8,6 @@
 #include "platform/PageControl.h"
 
 #include <QComboBox>
-#include <algorithm>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -18,6 +17,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace corvane {
 
@@ -37,9 +37,12 @@ struct PageDesign {
 
 // In page-index order; the icons come from ProgImgLst.
 constexpr PageDesign pageDesign[] = {
-    {"Anzeige", "Display", TabIcon::Display},  {"Eingabe", "Enter", TabIcon::Enter},
-    {"Liste", "List", TabIcon::List},          {"HelpSheet", "Help", TabIcon::Help},
-    {"Optionen", "Options", TabIcon::Options}, {"AboutSheet", "About", TabIcon::About},
+    {"Anzeige", "Display", TabIcon::Display},
+    {"Eingabe", "Enter", TabIcon::Enter},
+    {"Liste", "List", TabIcon::List},
+    {"HelpSheet", "Help", TabIcon::Help},
+    {"Optionen", "Options", TabIcon::Options},
+    {"AboutSheet", "About", TabIcon::About},
 };
 
 template <typename W> W* named(W* widget, const char* name)
@@ -57,8 +60,8 @@ QFont boldPanelFont()
 }
 
 // A group box holding one control that fills it below its title.
-QGroupBox* groupWith(QWidget* parent, const char* name, const char* title, QWidget* content,
-                     QRect geometry)
+QGroupBox* groupWith(
+    QWidget* parent, const char* name, const char* title, QWidget* content, QRect geometry)
 {
     auto* box = named(new QGroupBox(QLatin1String(title), parent), name);
     box->setGeometry(geometry);
@@ -74,8 +77,8 @@ QGroupBox* groupWith(QWidget* parent, const char* name, const char* title, QWidg
     return box;
 }
 
-QPushButton* pictureButton(QWidget* parent, const char* name, ButtonIcon icon, const char* hint,
-                           QRect geometry)
+QPushButton* pictureButton(
+    QWidget* parent, const char* name, ButtonIcon icon, const char* hint, QRect geometry)
 {
     auto* button = named(new QPushButton(buttonIcon(icon), QString(), parent), name);
     button->setToolTip(QLatin1String(hint));
@@ -107,8 +110,8 @@ void TFormMain::createControls()
     createEnterPage();
     createListPage();
     createStartPanels();
-    TimerControl->setFixedSize(formWidth,
-                               std::max(pagesHeight, TimerControl->minimumSizeHint().height()));
+    TimerControl->setFixedSize(
+        formWidth, std::max(pagesHeight, TimerControl->minimumSizeHint().height()));
     createExitButton();
     Timer1 = named(new QTimer(this), "Timer1");
     Timer1->setInterval(100);
@@ -120,8 +123,8 @@ void TFormMain::createPages()
     for (int i = 0; i < 6; ++i) {
         auto* page = named(new QWidget, pageDesign[i].name);
         page->setMinimumHeight(pageHeight);
-        TimerControl->addTab(page, ProgImgLst[int(pageDesign[i].icon)],
-                             QLatin1String(pageDesign[i].caption));
+        TimerControl->addTab(
+            page, ProgImgLst[int(pageDesign[i].icon)], QLatin1String(pageDesign[i].caption));
         TimerControl->tabBar()->setAccessibleTabName(i, QLatin1String(pageDesign[i].caption));
         *pages[i] = page;
     }
@@ -174,8 +177,8 @@ void TFormMain::createDisplayPage()
         int left;
         const char* hint;
     } buttons[] = {{&StartButton, "Start", 8, "Start countdown"},
-                   {&PauseButton, "Pause", 88, "Pause countdown"},
-                   {&StopButton, "Stop", 168, "Stop countdown"}};
+        {&PauseButton, "Pause", 88, "Pause countdown"},
+        {&StopButton, "Stop", 168, "Stop countdown"}};
     for (const auto& b : buttons) {
         auto* button = new TImageButton(QLatin1String(b.name), Anzeige);
         button->setGeometry(b.left, 88, 65, 33);
@@ -198,14 +201,14 @@ void TFormMain::createEnterPage()
     USchriftEdit = named(new QLineEdit, "USchriftEdit");
     USchriftBox = groupWith(pnlEnter, "USchriftBox", "Title", USchriftEdit, {0, 0, 128, 41});
 
-    ZeitBox = groupWith(pnlEnter, "ZeitBox", "Time (Hours, Min., Secs)", nullptr, {128, 0, 153, 41});
+    ZeitBox
+        = groupWith(pnlEnter, "ZeitBox", "Time (Hours, Min., Secs)", nullptr, {128, 0, 153, 41});
     const struct {
         QSpinBox** spin;
         const char* name;
         int maximum;
-    } spins[] = {{&StundenZahl, "StundenZahl", 99},
-                 {&Minutenzahl, "Minutenzahl", 59},
-                 {&Sekundenzahl, "Sekundenzahl", 59}};
+    } spins[] = {{&StundenZahl, "StundenZahl", 99}, {&Minutenzahl, "Minutenzahl", 59},
+        {&Sekundenzahl, "Sekundenzahl", 59}};
     for (const auto& s : spins) {
         auto* spin = named(new QSpinBox, s.name);
         spin->setRange(0, s.maximum);
@@ -224,14 +227,14 @@ void TFormMain::createEnterPage()
     QPalette pal = Klangzeile->palette();
     pal.setColor(QPalette::Base, pal.color(QPalette::Window));
     Klangzeile->setPalette(pal);
-    KlangSuchKnopf = pictureButton(nullptr, "KlangSuchKnopf", ButtonIcon::OpenSound,
-                                   "Open sound file", {});
+    KlangSuchKnopf
+        = pictureButton(nullptr, "KlangSuchKnopf", ButtonIcon::OpenSound, "Open sound file", {});
     KlangSuchKnopf->setFixedSize(41, 24);
     Klangdatei = groupWith(pnlEnter, "Klangdatei", "Sound file", Klangzeile, {0, 83, 233, 41});
     Klangdatei->layout()->addWidget(KlangSuchKnopf);
 
-    EintragsKnopf = pictureButton(pnlEnter, "EintragsKnopf", ButtonIcon::AddEntry, "Add entry",
-                                  {240, 48, 41, 72});
+    EintragsKnopf = pictureButton(
+        pnlEnter, "EintragsKnopf", ButtonIcon::AddEntry, "Add entry", {240, 48, 41, 72});
     EintragsKnopf->setEnabled(false);
 }
 
@@ -257,25 +260,24 @@ void TFormMain::createListPage()
     for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
         pal.setColor(QPalette::Inactive, role, pal.color(QPalette::Active, role));
     StopTreeView->setPalette(pal);
-    StopTreeView->addTopLevelItem(new QTreeWidgetItem(QStringList {QStringLiteral("Entries")}));
+    StopTreeView->addTopLevelItem(new QTreeWidgetItem(QStringList{QStringLiteral("Entries")}));
 
-    RenameButton = pictureButton(pnlList, "RenameButton", ButtonIcon::Rename, "Rename entry",
-                                 {240, 32, 41, 33});
+    RenameButton = pictureButton(
+        pnlList, "RenameButton", ButtonIcon::Rename, "Rename entry", {240, 32, 41, 33});
     RenameButton->setEnabled(false);
-    DeleteButton = pictureButton(pnlList, "DeleteButton", ButtonIcon::Delete, "Delete entry",
-                                 {240, 72, 41, 33});
+    DeleteButton = pictureButton(
+        pnlList, "DeleteButton", ButtonIcon::Delete, "Delete entry", {240, 72, 41, 33});
     DeleteButton->setEnabled(false);
 }
 
 void TFormMain::createStartPanels()
 {
     const std::pair<QLabel**, QWidget*> panels[] = {{&HelpStartPanel, HelpSheet},
-                                                     {&OptionStartPanel, Optionen},
-                                                     {&AboutStartPanel, AboutSheet}};
+        {&OptionStartPanel, Optionen}, {&AboutStartPanel, AboutSheet}};
     const char* names[] = {"HelpStartPanel", "OptionStartPanel", "AboutStartPanel"};
     for (int i = 0; i < 3; ++i) {
-        auto* panel = named(new QLabel(QStringLiteral("Please wait a moment...."), panels[i].second),
-                            names[i]);
+        auto* panel = named(
+            new QLabel(QStringLiteral("Please wait a moment...."), panels[i].second), names[i]);
         panel->setAlignment(Qt::AlignCenter);
         panel->setWordWrap(true);
         panel->setFont(boldPanelFont());
@@ -289,8 +291,8 @@ void TFormMain::createStartPanels()
 
 void TFormMain::createExitButton()
 {
-    ExitButton = named(new QPushButton(buttonIcon(ButtonIcon::Exit), QStringLiteral("Exit"), this),
-                       "ExitButton");
+    ExitButton = named(
+        new QPushButton(buttonIcon(ButtonIcon::Exit), QStringLiteral("Exit"), this), "ExitButton");
     ExitButton->setToolTip(QStringLiteral("Close program"));
     ExitButton->setGeometry(0, TimerControl->height(), formWidth, exitHeight);
 }
@@ -299,9 +301,9 @@ void TFormMain::connectHandlers()
 {
     connect(ExitButton, &QPushButton::clicked, this, guard([this] { ExitButtonClick(); }));
     connect(TimerControl, &QTabWidget::currentChanged, this, guard([this] {
-                if (!m_pageFromCode)
-                    TimerControlChange();
-            }));
+        if (!m_pageFromCode)
+            TimerControlChange();
+    }));
     connectEditorHandlers();
     connectCountdownHandlers();
 }
@@ -319,13 +321,13 @@ void TFormMain::connectEditorHandlers()
     connect(DeleteButton, &QPushButton::clicked, this, guard([this] { DeleteButtonClick(); }));
     connect(StopTreeView, &QTreeWidget::itemClicked, this, guard([this] { StopTreeViewClick(); }));
     connect(StopTreeView, &QTreeWidget::itemDoubleClicked, this,
-            guard([this] { StopTreeViewDblClick(); }));
+        guard([this] { StopTreeViewDblClick(); }));
     // Keyboard moves in the list act as a click does, so the buttons and the editor always
     // follow the selection.
     connect(StopTreeView, &QTreeWidget::currentItemChanged, this, guard([this] {
-                if (!m_listFromCode)
-                    StopTreeViewClick();
-            }));
+        if (!m_listFromCode)
+            StopTreeViewClick();
+    }));
     connect(TopicsCombo, &QComboBox::activated, this, guard([this] { TopicsComboCloseUp(); }));
 }
 

@@ -82,7 +82,10 @@ void TFormMain::applyProgFont()
     setPalette(pal);
 }
 
-bool TFormMain::isTopmost() const { return windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
+bool TFormMain::isTopmost() const
+{
+    return windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+}
 
 void TFormMain::ApplyTopmost()
 {

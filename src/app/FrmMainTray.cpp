@@ -22,7 +22,7 @@ void TFormMain::addTrayIcon()
     TrayData.callback = [this](int mouseMessage) { WMTrayNotify(mouseMessage); };
     TrayData.hIcon = applicationIcon();
     TrayData.szTip = QApplication::applicationName().isEmpty() ? QStringLiteral("Corvane")
-                                                                 : QApplication::applicationName();
+                                                               : QApplication::applicationName();
     Shell_NotifyIcon(NotifyIconMessage::Add, TrayData);
 }
 
@@ -38,7 +38,10 @@ void TFormMain::showApplicationIcon()
     Shell_NotifyIcon(NotifyIconMessage::Modify, TrayData);
 }
 
-void TFormMain::FormDestroy() { Shell_NotifyIcon(NotifyIconMessage::Delete, TrayData); }
+void TFormMain::FormDestroy()
+{
+    Shell_NotifyIcon(NotifyIconMessage::Delete, TrayData);
+}
 
 void TFormMain::WMTrayNotify(int mouseMessage)
 {

@@ -25,9 +25,15 @@ void TImageButton::setLook(Look look)
     m_look = look;
     setLineWidth(2);
     switch (look) {
-    case Look::Up: setFrameStyle(QFrame::Panel | QFrame::Raised); break;
-    case Look::Down: setFrameStyle(QFrame::Panel | QFrame::Sunken); break;
-    case Look::Flat: setFrameStyle(QFrame::NoFrame); break;
+    case Look::Up:
+        setFrameStyle(QFrame::Panel | QFrame::Raised);
+        break;
+    case Look::Down:
+        setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        break;
+    case Look::Flat:
+        setFrameStyle(QFrame::NoFrame);
+        break;
     }
     // The pictures keep the inner size of the bevelled panel whatever the look; a pressed
     // glyph sits one pixel lower and to the right, so the state reads at a glance.
@@ -36,13 +42,25 @@ void TImageButton::setLook(Look look)
     m_glyph->setGeometry(look == Look::Down ? inner.translated(1, 1) : inner);
 }
 
-void TImageButton::setBackground(const QPixmap& picture) { m_background->setPixmap(picture); }
+void TImageButton::setBackground(const QPixmap& picture)
+{
+    m_background->setPixmap(picture);
+}
 
-void TImageButton::setGlyph(const QPixmap& picture) { m_glyph->setPixmap(picture); }
+void TImageButton::setGlyph(const QPixmap& picture)
+{
+    m_glyph->setPixmap(picture);
+}
 
-void TImageButton::setGlyphEnabled(bool enabled) { m_glyph->setEnabled(enabled); }
+void TImageButton::setGlyphEnabled(bool enabled)
+{
+    m_glyph->setEnabled(enabled);
+}
 
-bool TImageButton::isGlyphEnabled() const { return m_glyph->isEnabled(); }
+bool TImageButton::isGlyphEnabled() const
+{
+    return m_glyph->isEnabled();
+}
 
 bool TImageButton::eventFilter(QObject* watched, QEvent* event)
 {

@@ -17,7 +17,7 @@ struct TProgFont {
 struct TOptionsRec {
     // 1: progress in the tray icon, 2: always on top, 3: ask before exiting,
     // 4: start at log-on. Indexed 1..4 as the options are numbered; index 0 is unused.
-    std::array<bool, 5> GenOptions {false, true, true, true, false};
+    std::array<bool, 5> GenOptions{false, true, true, true, false};
     QString LangFile = QStringLiteral("English.lng");
     TProgFont ProgFont;
     TColor MsgStartColor = 65535; // yellow

@@ -19,10 +19,10 @@ bool displayAvailable()
 void substituteWindowsFonts()
 {
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                                QStringLiteral("DejaVu Sans")});
+        {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+            QStringLiteral("DejaVu Sans")});
     QFont::insertSubstitutions(QStringLiteral("Arial"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+        {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
 }
 
 } // namespace
@@ -33,7 +33,7 @@ int main(int argc, char** argv)
         std::fputs("Corvane needs a graphical desktop, but no display was found "
                    "(neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
                    "Start it from a desktop session, or under Xvfb: xvfb-run ./corvane\n",
-                   stderr);
+            stderr);
         return 1;
     }
     corvane::TApplication app(argc, argv);

@@ -19,10 +19,9 @@ bool matchFrom(QStringView pattern, QStringView name)
             starP = p++;
             starN = n;
         } else if (p < pattern.size()
-                   && (pattern[p] == QLatin1Char('?')
-                       || QStringView(pattern.mid(p, 1))
-                               .compare(name.mid(n, 1), Qt::CaseInsensitive)
-                           == 0)) {
+            && (pattern[p] == QLatin1Char('?')
+                || QStringView(pattern.mid(p, 1)).compare(name.mid(n, 1), Qt::CaseInsensitive)
+                    == 0)) {
             ++p;
             ++n;
         } else if (starP >= 0) {

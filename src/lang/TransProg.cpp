@@ -95,8 +95,8 @@ void FormTranslator::setItems(QWidget* w, const QString& name) const
         return;
     const QStringList entries = splitListValue(value);
     if (auto* list = qobject_cast<QListWidget*>(w)) {
-        const bool checkList = list->count() > 0
-            && (list->item(0)->flags() & Qt::ItemIsUserCheckable);
+        const bool checkList
+            = list->count() > 0 && (list->item(0)->flags() & Qt::ItemIsUserCheckable);
         if (checkList) {
             // Only the texts change, so the check marks stay; surplus entries are ignored
             // and a short list renames what it can.

@@ -8,7 +8,10 @@ namespace corvane {
 namespace {
 constexpr qint64 msPerDay = 86'400'000;
 
-QDate epoch() { return QDate(1899, 12, 30); }
+QDate epoch()
+{
+    return QDate(1899, 12, 30);
+}
 } // namespace
 
 TDateTime toDateTime(const QDateTime& local)
@@ -48,6 +51,9 @@ QDateTime Clock::nowLocal()
     return s ? s() : QDateTime::currentDateTime();
 }
 
-void Clock::setSource(Source s) { source() = std::move(s); }
+void Clock::setSource(Source s)
+{
+    source() = std::move(s);
+}
 
 } // namespace corvane

@@ -12,10 +12,13 @@ using TColor = std::int32_t;
 
 constexpr TColor rgbColor(int r, int g, int b)
 {
-    return TColor((std::uint32_t(b & 0xFF) << 16) | (std::uint32_t(g & 0xFF) << 8)
-                  | std::uint32_t(r & 0xFF));
+    return TColor(
+        (std::uint32_t(b & 0xFF) << 16) | (std::uint32_t(g & 0xFF) << 8) | std::uint32_t(r & 0xFF));
 }
 
-constexpr bool isSystemColor(TColor c) { return (std::uint32_t(c) & 0xFF000000u) == 0x80000000u; }
+constexpr bool isSystemColor(TColor c)
+{
+    return (std::uint32_t(c) & 0xFF000000u) == 0x80000000u;
+}
 
 } // namespace corvane

@@ -44,6 +44,9 @@ void DialogSeam::setAnswerer(Answerer answerer, int deadlineMs)
     state().deadlineMs = deadlineMs;
 }
 
-bool DialogSeam::hasAnswerer() { return bool(state().answerer); }
+bool DialogSeam::hasAnswerer()
+{
+    return bool(state().answerer);
+}
 
 } // namespace corvane

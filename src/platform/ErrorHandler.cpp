@@ -9,8 +9,8 @@ namespace corvane {
 
 void showError(const QString& text)
 {
-    QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), text,
-                    QMessageBox::Ok);
+    QMessageBox box(
+        QMessageBox::Critical, QApplication::applicationDisplayName(), text, QMessageBox::Ok);
     box.setObjectName(QStringLiteral("ErrorBox"));
     DialogSeam::exec(box);
 }

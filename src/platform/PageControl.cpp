@@ -31,12 +31,15 @@ QSize TCompactTabBar::tabSizeHint(int index) const
     opt.text.clear();
     const int pad = style()->pixelMetric(QStyle::PM_TabBarTabHSpace, &opt, this);
     const QSize content(iconSize().width() + pad,
-                        std::max(iconSize().height(), fontMetrics().height())
-                            + style()->pixelMetric(QStyle::PM_TabBarTabVSpace, &opt, this));
+        std::max(iconSize().height(), fontMetrics().height())
+            + style()->pixelMetric(QStyle::PM_TabBarTabVSpace, &opt, this));
     return style()->sizeFromContents(QStyle::CT_TabBarTab, &opt, content, this);
 }
 
-QSize TCompactTabBar::minimumTabSizeHint(int index) const { return tabSizeHint(index); }
+QSize TCompactTabBar::minimumTabSizeHint(int index) const
+{
+    return tabSizeHint(index);
+}
 
 void TCompactTabBar::paintEvent(QPaintEvent*)
 {

@@ -2,8 +2,8 @@
 #include "platform/ShellNotifyIcon.h"
 
 #include <QPointer>
-#include <QWidget>
 #include <QSystemTrayIcon>
+#include <QWidget>
 #include <map>
 
 namespace corvane {
@@ -32,9 +32,12 @@ void apply(QSystemTrayIcon* icon, const TNotifyIconData& data)
 int mouseMessageFor(QSystemTrayIcon::ActivationReason reason)
 {
     switch (reason) {
-    case QSystemTrayIcon::Trigger: return TNotifyIconData::WM_LBUTTONDOWN;
-    case QSystemTrayIcon::Context: return TNotifyIconData::WM_RBUTTONDOWN;
-    default: return 0;
+    case QSystemTrayIcon::Trigger:
+        return TNotifyIconData::WM_LBUTTONDOWN;
+    case QSystemTrayIcon::Context:
+        return TNotifyIconData::WM_RBUTTONDOWN;
+    default:
+        return 0;
     }
 }
 } // namespace
@@ -52,10 +55,10 @@ bool Shell_NotifyIcon(NotifyIconMessage message, const TNotifyIconData& data)
         if (data.uFlags & TNotifyIconData::NIF_MESSAGE) {
             auto callback = data.callback;
             QObject::connect(icon, &QSystemTrayIcon::activated, icon,
-                             [callback](QSystemTrayIcon::ActivationReason reason) {
-                                 if (const int msg = mouseMessageFor(reason); msg && callback)
-                                     callback(msg);
-                             });
+                [callback](QSystemTrayIcon::ActivationReason reason) {
+                    if (const int msg = mouseMessageFor(reason); msg && callback)
+                        callback(msg);
+                });
         }
         apply(icon, data);
         icons[key] = icon;
@@ -85,6 +88,9 @@ QSystemTrayIcon* notifyIconOf(const QWidget* window, quint32 id)
     return it == icons.end() ? nullptr : it->second.data();
 }
 
-int notifyIconUpdates() { return registry().updates; }
+int notifyIconUpdates()
+{
+    return registry().updates;
+}
 
 } // namespace corvane

@@ -14,7 +14,7 @@ namespace {
 
 double realtimeMs()
 {
-    timespec ts {};
+    timespec ts{};
     clock_gettime(CLOCK_REALTIME, &ts);
     return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
 }
@@ -30,7 +30,7 @@ double processAgeMs()
     if (fields.size() < 20)
         return -1;
     const double startJiffies = fields[19].toDouble();
-    timespec boot {};
+    timespec boot{};
     clock_gettime(CLOCK_BOOTTIME, &boot);
     const double nowMs = double(boot.tv_sec) * 1e3 + double(boot.tv_nsec) / 1e6;
     return nowMs - startJiffies * 1e3 / double(sysconf(_SC_CLK_TCK));
@@ -73,8 +73,9 @@ private:
         const double stampNs = qEnvironmentVariable("CORVANE_TRACE_STARTUP").toDouble(&isStamp);
         const double elapsed
             = isStamp && stampNs > 1e17 ? realtimeMs() - stampNs / 1e6 : processAgeMs();
-        std::fprintf(stderr, "startup: first paint after %.1f ms, resident %.1f MB (peak %.1f MB)\n",
-                     elapsed, statusMb("VmRSS:"), statusMb("VmHWM:"));
+        std::fprintf(stderr,
+            "startup: first paint after %.1f ms, resident %.1f MB (peak %.1f MB)\n", elapsed,
+            statusMb("VmRSS:"), statusMb("VmHWM:"));
         std::fflush(stderr);
     }
 };

@@ -12,7 +12,7 @@ struct SystemColor {
 };
 
 // The Windows system colour indices 0..30, mapped to the closest palette role.
-constexpr std::array<SystemColor, 31> systemColors {{
+constexpr std::array<SystemColor, 31> systemColors{{
     {QPalette::Active, QPalette::Mid}, // scroll bar
     {QPalette::Active, QPalette::Window}, // desktop background
     {QPalette::Active, QPalette::Highlight}, // active caption

@@ -137,7 +137,9 @@ int RichTextRange::formatRange(
             lines.translated(target.left(), target.top() - span.top), Qt::IntersectClip);
         painter.translate(target.left(), target.top() - span.top);
         QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = lines;
+        // Qt draws a line that only touches the clip; without the inset the neighbouring lines
+        // would be recorded too (hidden by the painter's clip, but still in a PDF's text).
+        context.clip = lines.height() > 1 ? lines.adjusted(0, 0.5, 0, -0.5) : lines;
         context.palette.setColor(QPalette::Text, Qt::black);
         l.document->documentLayout()->draw(&painter, context);
         painter.restore();

@@ -16,11 +16,8 @@ QString durationText(qint64 seconds)
 
 std::vector<TreeLine> entryLines(const TimerEntry& e)
 {
-    return {{1, e.title},
-            {2, durationText(e.seconds)},
-            {2, e.message},
-            {2, e.soundFile},
-            {2, QString::number(e.seconds)}};
+    return {{1, e.title}, {2, durationText(e.seconds)}, {2, e.message}, {2, e.soundFile},
+        {2, QString::number(e.seconds)}};
 }
 
 QString withoutLeadingIndent(const QString& text)
@@ -44,7 +41,8 @@ void addEntry(std::vector<TreeLine>& lines, const TimerEntry& entry)
     if (lines.empty())
         lines.push_back({0, QStringLiteral("Entries")});
     // The first root's subtree ends at the next top-level line.
-    auto end = std::find_if(lines.begin() + 1, lines.end(), [](const TreeLine& l) { return l.depth == 0; });
+    auto end = std::find_if(
+        lines.begin() + 1, lines.end(), [](const TreeLine& l) { return l.depth == 0; });
     for (auto it = lines.begin() + 1; it != end;) {
         auto next = std::find_if(it + 1, end, [](const TreeLine& l) { return l.depth <= 1; });
         if (it->depth == 1 && sameTitle(it->text, entry.title)) {

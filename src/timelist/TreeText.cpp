@@ -5,7 +5,10 @@ namespace corvane {
 
 namespace {
 
-bool isIndent(QChar c) { return c == QLatin1Char('\t') || c == QLatin1Char(' '); }
+bool isIndent(QChar c)
+{
+    return c == QLatin1Char('\t') || c == QLatin1Char(' ');
+}
 
 // The next line of text from pos on, without its line end; pos moves past the line end.
 QStringView nextLine(QStringView text, qsizetype& pos)
@@ -44,7 +47,8 @@ TreeTextRead readTreeText(QStringView text)
         }
         const int previous = result.lines.back().depth;
         if (count > previous + 1) {
-            result.error = QStringLiteral("Invalid level (%1) for item \"%2\"").arg(count).arg(nodeText);
+            result.error
+                = QStringLiteral("Invalid level (%1) for item \"%2\"").arg(count).arg(nodeText);
             break;
         }
         result.lines.push_back({int(count), nodeText});

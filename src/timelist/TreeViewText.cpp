@@ -13,7 +13,7 @@ void loadTreeLines(QTreeWidget* tree, const std::vector<TreeLine>& lines)
     QList<QTreeWidgetItem*> topLevel;
     std::vector<QTreeWidgetItem*> path; // the last node at each depth
     for (const TreeLine& line : lines) {
-        auto* item = new QTreeWidgetItem(QStringList {line.text});
+        auto* item = new QTreeWidgetItem(QStringList{line.text});
         const auto depth = std::size_t(line.depth);
         path.resize(depth);
         if (depth == 0)

@@ -46,7 +46,8 @@ TEST(AppIcons, LargeSizesAreDrawnNotScaledUp)
     int blocky = 0, blocks = 0;
     for (int y = 0; y < 32; y += 2)
         for (int x = 0; x < 32; x += 2, ++blocks)
-            blocky += big.pixel(x, y) == big.pixel(x + 1, y) && big.pixel(x, y) == big.pixel(x, y + 1);
+            blocky
+                += big.pixel(x, y) == big.pixel(x + 1, y) && big.pixel(x, y) == big.pixel(x, y + 1);
     EXPECT_LT(blocky, blocks);
     EXPECT_FALSE(buttonIcon(ButtonIcon::Exit).isNull());
 }

@@ -14,7 +14,7 @@ TEST(ConfigFile, MissingFileGivesEveryDefault)
     const ConfigFile config(dir.filePath(QStringLiteral("CORVANE.INI")));
     const TOptionsRec o = config.readOptions();
     EXPECT_EQ(config.storedLanguage(), QString());
-    EXPECT_EQ(o.GenOptions, (std::array<bool, 5> {false, true, true, true, false}));
+    EXPECT_EQ(o.GenOptions, (std::array<bool, 5>{false, true, true, true, false}));
     EXPECT_EQ(o.LangFile, QStringLiteral("English.lng"));
     EXPECT_EQ(o.ProgFont.Name, QStringLiteral("MS Sans Serif"));
     EXPECT_EQ(o.ProgFont.Color, 0);
@@ -28,9 +28,10 @@ TEST(ConfigFile, NumbersReadInDecimalOrHexAndAnyNonZeroIsOn)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("CORVANE.INI"));
-    test::writeBytes(path, "[General]\r\nOption 1=0\r\nOption 4=-1\r\nTheme=\r\nLeft=0x7FFFFFFF\r\n"
-                           "Top=12abc\r\n[ProgFont]\r\nColor=0XFF\r\nName=\"Liberation Serif\"\r\n"
-                           "[Messages]\r\nStart color=-2147483633\r\n");
+    test::writeBytes(path,
+        "[General]\r\nOption 1=0\r\nOption 4=-1\r\nTheme=\r\nLeft=0x7FFFFFFF\r\n"
+        "Top=12abc\r\n[ProgFont]\r\nColor=0XFF\r\nName=\"Liberation Serif\"\r\n"
+        "[Messages]\r\nStart color=-2147483633\r\n");
     const ConfigFile config(path);
     const TOptionsRec o = config.readOptions();
     EXPECT_FALSE(o.GenOptions[1]);
@@ -52,7 +53,8 @@ TEST(ConfigFile, WritingKeepsForeignKeysAndComments)
     o.Theme = QStringLiteral("Dark");
     config.writeOptions(o, QPoint(-10, 20));
     const QByteArray bytes = test::readBytes(path);
-    EXPECT_TRUE(bytes.startsWith("; my notes\r\n[General]\r\nOption 1=1\r\nMine=kept\r\nOption 2=1\r\n"))
+    EXPECT_TRUE(
+        bytes.startsWith("; my notes\r\n[General]\r\nOption 1=1\r\nMine=kept\r\nOption 2=1\r\n"))
         << bytes.constData();
     EXPECT_TRUE(bytes.contains("Theme=Dark\r\nLeft=-10\r\nTop=20\r\n[Language]"));
 }

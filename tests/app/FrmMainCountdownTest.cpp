@@ -39,8 +39,8 @@ protected:
         ProgramFolderFixture::SetUp();
         writeIni("[Language]\r\nFile=English.lng\r\n[General]\r\nOption 3=0\r\n");
         writeBytes(m_home.filePath(QStringLiteral("Data/Timelist.dat")),
-                   "Entries\r\n\tTea\r\n\t\t00:00:03\r\n\t\tTea is ready\r\n\t\t/no/such.wav\r\n\t\t3\r\n"
-                   "\tMinute\r\n\t\t00:01:00\r\n\t\tA minute\r\n\t\t\r\n\t\t60\r\n");
+            "Entries\r\n\tTea\r\n\t\t00:00:03\r\n\t\tTea is ready\r\n\t\t/no/such.wav\r\n\t\t3\r\n"
+            "\tMinute\r\n\t\t00:01:00\r\n\t\tA minute\r\n\t\t\r\n\t\t60\r\n");
         m_now = QDateTime(QDate(2026, 12, 7), QTime(10, 0));
         Clock::setSource([this] { return m_now; });
     }
@@ -52,7 +52,10 @@ protected:
     }
     void start() { form = std::make_unique<TFormMain>(std::make_unique<FakeSound>(&played)); }
 
-    TImageButton* button(const char* name) const { return form->findChild<TImageButton*>(QLatin1String(name)); }
+    TImageButton* button(const char* name) const
+    {
+        return form->findChild<TImageButton*>(QLatin1String(name));
+    }
     void press(const char* name)
     {
         Q_EMIT button(name)->mouseDown();
@@ -64,10 +67,17 @@ protected:
     {
         m_now = m_now.addMSecs(ms);
         if (running())
-            QMetaObject::invokeMethod(form->findChild<QTimer*>(QStringLiteral("Timer1")), "timeout");
+            QMetaObject::invokeMethod(
+                form->findChild<QTimer*>(QStringLiteral("Timer1")), "timeout");
     }
-    QString display() const { return form->findChild<QLabel*>(QStringLiteral("ZeitAnzeigePanel"))->text(); }
-    int progress() const { return form->findChild<QLabel*>(QStringLiteral("ProgBarImage"))->height(); }
+    QString display() const
+    {
+        return form->findChild<QLabel*>(QStringLiteral("ZeitAnzeigePanel"))->text();
+    }
+    int progress() const
+    {
+        return form->findChild<QLabel*>(QStringLiteral("ProgBarImage"))->height();
+    }
     void chooseEntry(int i)
     {
         auto* combo = form->findChild<QComboBox*>(QStringLiteral("TopicsCombo"));
@@ -112,13 +122,13 @@ TEST_F(Countdown, ThreeSecondsShowTwoOneZeroAndEndWithinATick)
         if (shown.isEmpty() || shown.last() != display())
             shown << display();
     }
-    EXPECT_EQ(shown, (QStringList {"00:00:02", "00:00:01", "00:00:00"}));
+    EXPECT_EQ(shown, (QStringList{"00:00:02", "00:00:01", "00:00:00"}));
     EXPECT_EQ(dialogs.shown(), 1);
     EXPECT_EQ(m_now, QDateTime(QDate(2026, 12, 7), QTime(10, 0, 3))); // the tick at the end
     EXPECT_EQ(dialogs.titles().value(0), QStringLiteral("Corvane Alarm"));
     EXPECT_EQ(dialogs.texts().value(0), QStringLiteral("Tea is ready"));
     // The file is missing and this program folder has no alarm sound: the system beep.
-    EXPECT_EQ(played, QStringList {"beep"});
+    EXPECT_EQ(played, QStringList{"beep"});
     EXPECT_FALSE(running());
     EXPECT_EQ(button("StartButton")->look(), TImageButton::Look::Down);
     EXPECT_FALSE(button("PauseButton")->isGlyphEnabled());
@@ -267,9 +277,9 @@ TEST_F(Countdown, TrayShowsTheQuartersOfAMinute)
             changedAt << n;
         }
     }
-    EXPECT_EQ(sequence, (QList<int> {0, 1, 2, 3, -1}));
+    EXPECT_EQ(sequence, (QList<int>{0, 1, 2, 3, -1}));
     // Twenty seconds in (tick 200) the second third begins; two seconds before the end, 3.
-    EXPECT_EQ(changedAt, (QList<int> {1, 200, 400, 580, 600}));
+    EXPECT_EQ(changedAt, (QList<int>{1, 200, 400, 580, 600}));
     // Only the changes reach the tray, not every tick.
     EXPECT_EQ(notifyIconUpdates() - updatesBefore, 5);
 }

@@ -19,9 +19,10 @@ using namespace corvane::test;
 
 namespace {
 
-const QByteArray twoEntries = "Entries\r\n"
-                              "\tTea\r\n\t\t00:03:00\r\n\t\tTea is ready\r\n\t\t\r\n\t\t180\r\n"
-                              "\tPizza\r\n\t\t00:12:00\r\n\t\tPizza!\r\n\t\t/snd/a.wav\r\n\t\t720\r\n";
+const QByteArray twoEntries
+    = "Entries\r\n"
+      "\tTea\r\n\t\t00:03:00\r\n\t\tTea is ready\r\n\t\t\r\n\t\t180\r\n"
+      "\tPizza\r\n\t\t00:12:00\r\n\t\tPizza!\r\n\t\t/snd/a.wav\r\n\t\t720\r\n";
 
 class ListPages : public ProgramFolderFixture {
 protected:
@@ -90,7 +91,7 @@ protected:
 TEST_F(ListPages, LoadFillsTreeChooserAndEditor)
 {
     start();
-    EXPECT_EQ(titles(), (QStringList {"Tea", "Pizza"}));
+    EXPECT_EQ(titles(), (QStringList{"Tea", "Pizza"}));
     EXPECT_EQ(chooser(), titles());
     EXPECT_EQ(editorTitle(), QStringLiteral("Tea"));
     EXPECT_EQ(editorTime(), QStringLiteral("0:3:0"));
@@ -129,12 +130,13 @@ TEST_F(ListPages, AddedEntryComesFirstAndIsSavedAtExit)
     start();
     edit("  Eggs", 27, 0, 5, "\tEggs are done");
     click("EintragsKnopf");
-    EXPECT_EQ(titles(), (QStringList {"Eggs", "Tea", "Pizza"}));
+    EXPECT_EQ(titles(), (QStringList{"Eggs", "Tea", "Pizza"}));
     EXPECT_EQ(chooser().value(0), QStringLiteral("Eggs"));
     EXPECT_EQ(editorTime(), QStringLiteral("27:0:5"));
     ASSERT_TRUE(form->close());
-    EXPECT_TRUE(readBytes(listPath()).startsWith("Entries\r\n\tEggs\r\n\t\t27:00:05\r\n"
-                                                 "\t\tEggs are done\r\n\t\t\r\n\t\t97205\r\n\tTea\r\n"));
+    EXPECT_TRUE(readBytes(listPath())
+                    .startsWith("Entries\r\n\tEggs\r\n\t\t27:00:05\r\n"
+                                "\t\tEggs are done\r\n\t\t\r\n\t\t97205\r\n\tTea\r\n"));
 }
 
 TEST_F(ListPages, AddingAnExistingTitleAsksToReplace)
@@ -145,13 +147,13 @@ TEST_F(ListPages, AddingAnExistingTitleAsksToReplace)
         edit("TEA", 0, 1, 0, "x");
         click("EintragsKnopf");
         EXPECT_EQ(dialogs.texts().value(0),
-                  QStringLiteral("An entry of this name already exists. Do you want to replace it?"));
-        EXPECT_EQ(titles(), (QStringList {"Tea", "Pizza"}));
+            QStringLiteral("An entry of this name already exists. Do you want to replace it?"));
+        EXPECT_EQ(titles(), (QStringList{"Tea", "Pizza"}));
     }
     DialogScript dialogs({clickButton(QStringLiteral("Yes"))});
     edit("pizza", 0, 1, 0, "x"); // not the first entry
     click("EintragsKnopf");
-    EXPECT_EQ(titles(), (QStringList {"pizza", "Tea"}));
+    EXPECT_EQ(titles(), (QStringList{"pizza", "Tea"}));
     EXPECT_EQ(entry(0)->child(3)->text(0), QStringLiteral("60"));
 }
 
@@ -162,7 +164,7 @@ TEST_F(ListPages, ReplacingTheChosenEntryAddsWhatTheEditorHolds)
     DialogScript dialogs({clickButton(QStringLiteral("Yes"))});
     edit("PIZZA", 0, 15, 0, "Pizza is hot");
     click("EintragsKnopf");
-    EXPECT_EQ(titles(), (QStringList {"PIZZA", "Tea"}));
+    EXPECT_EQ(titles(), (QStringList{"PIZZA", "Tea"}));
     EXPECT_EQ(entry(0)->child(1)->text(0), QStringLiteral("Pizza is hot"));
     EXPECT_EQ(editorTitle(), QStringLiteral("PIZZA"));
 }
@@ -174,7 +176,7 @@ TEST_F(ListPages, NonAsciiCaseMakesDifferentTitles)
     edit(QStringLiteral("äpfel"), 0, 0, 1, "m");
     click("EintragsKnopf");
     EXPECT_EQ(dialogs.shown(), 0);
-    EXPECT_EQ(titles(), (QStringList {"äpfel", "Äpfel"}));
+    EXPECT_EQ(titles(), (QStringList{"äpfel", "Äpfel"}));
 }
 
 TEST_F(ListPages, RenameRefusesAnyExistingTitleAndIgnoresAnEmptyAnswer)
@@ -186,22 +188,22 @@ TEST_F(ListPages, RenameRefusesAnyExistingTitleAndIgnoresAnEmptyAnswer)
                                   d.findChild<QLineEdit*>()->setText(QStringLiteral("tea"));
                                   clickButton(QStringLiteral("OK"))(d);
                               },
-                              acceptDialog()});
+            acceptDialog()});
         click("RenameButton");
         EXPECT_EQ(dialogs.texts().value(1),
-                  QStringLiteral("Sorry, an entry with this name already exists."));
+            QStringLiteral("Sorry, an entry with this name already exists."));
     }
     {
         DialogScript dialogs({rejectDialog()});
         click("RenameButton");
     }
-    EXPECT_EQ(titles(), (QStringList {"Tea", "Pizza"}));
+    EXPECT_EQ(titles(), (QStringList{"Tea", "Pizza"}));
     DialogScript dialogs({[](QDialog& d) {
         d.findChild<QLineEdit*>()->setText(QStringLiteral("Calzone"));
         clickButton(QStringLiteral("OK"))(d);
     }});
     click("RenameButton");
-    EXPECT_EQ(titles(), (QStringList {"Tea", "Calzone"}));
+    EXPECT_EQ(titles(), (QStringList{"Tea", "Calzone"}));
     EXPECT_EQ(editorTitle(), QStringLiteral("Tea")); // the chooser's first entry is chosen
 }
 
@@ -252,8 +254,8 @@ TEST_F(ListPages, BrokenEntriesReportAndLeaveTheEditorAlone)
     DialogScript dialogs({acceptDialog(), acceptDialog()});
     choose(entry(1));
     choose(entry(2));
-    EXPECT_EQ(dialogs.texts(), (QStringList {"List index out of bounds (3)",
-                                             "'12abc' is not a valid integer value"}));
+    EXPECT_EQ(dialogs.texts(),
+        (QStringList{"List index out of bounds (3)", "'12abc' is not a valid integer value"}));
     EXPECT_EQ(editorTitle(), QStringLiteral("Tea"));
     EXPECT_EQ(editorTime(), QStringLiteral("0:3:0"));
 }
@@ -266,7 +268,7 @@ TEST_F(ListPages, LevelErrorKeepsWhatWasReadAndTheWholeFile)
     start(broken);
     EXPECT_EQ(dialogs->texts().value(0), QStringLiteral("Invalid level (4) for item \"deep\""));
     dialogs.reset();
-    EXPECT_EQ(titles(), (QStringList {"Tea", "Lost"}));
+    EXPECT_EQ(titles(), (QStringList{"Tea", "Lost"}));
     ASSERT_TRUE(form->close());
     EXPECT_EQ(readBytes(listPath() + QStringLiteral(".bak")), broken);
 }

@@ -149,7 +149,7 @@ TEST_F(MainWindowExit, NoKeepsTheWindowAndChangesNothingOnDisk)
     form.show();
     DialogScript dialogs({clickButton(QStringLiteral("No"))});
     EXPECT_FALSE(form.close());
-    EXPECT_EQ(dialogs.texts(), QStringList {"Do you really want to exit the program?"});
+    EXPECT_EQ(dialogs.texts(), QStringList{"Do you really want to exit the program?"});
     EXPECT_EQ(iniBytes(), englishOnly);
     EXPECT_FALSE(form.suspendTopmost());
 }
@@ -170,11 +170,12 @@ TEST_F(MainWindowExit, YesWritesEveryKeyInItsOrder)
     form.move(12, 34);
     DialogScript dialogs({clickButton(QStringLiteral("Yes"))});
     EXPECT_TRUE(form.close());
-    EXPECT_EQ(iniBytes(), englishOnly
-                  + "[General]\r\nOption 1=1\r\nOption 2=1\r\nOption 3=1\r\nOption 4=0\r\n"
-                    "Theme=Standard\r\nLeft=12\r\nTop=34\r\n"
-                    "[ProgFont]\r\nName=MS Sans Serif\r\nColor=0\r\n"
-                    "[Messages]\r\nStart color=65535\r\nEnd color=16711935\r\n");
+    EXPECT_EQ(iniBytes(),
+        englishOnly
+            + "[General]\r\nOption 1=1\r\nOption 2=1\r\nOption 3=1\r\nOption 4=0\r\n"
+              "Theme=Standard\r\nLeft=12\r\nTop=34\r\n"
+              "[ProgFont]\r\nName=MS Sans Serif\r\nColor=0\r\n"
+              "[Messages]\r\nStart color=65535\r\nEnd color=16711935\r\n");
 }
 
 TEST_F(MainWindowExit, WithoutTheQuestionClosingSavesAtOnce)
@@ -208,7 +209,8 @@ TEST_F(MissingDataFolder, WriteErrorsAreShownAndTheWindowStaysOpen)
     EXPECT_EQ(dialogs.shown(), 2);
     // The list is saved first; its failure stops the close before the settings.
     EXPECT_EQ(dialogs.texts().value(1),
-              QStringLiteral("Cannot create file ") + m_home.filePath(QStringLiteral("Data/Timelist.dat")));
+        QStringLiteral("Cannot create file ")
+            + m_home.filePath(QStringLiteral("Data/Timelist.dat")));
     EXPECT_TRUE(form->isVisible());
     EXPECT_FALSE(QFile::exists(iniPath()));
 }
@@ -241,7 +243,7 @@ TEST_F(BadInput, GarbageConfigurationStartsWithDefaultsAndKeepsItsBytes)
 TEST_F(BadInput, GarbageLanguageScriptLeavesTheWindowInEnglish)
 {
     writeBytes(m_home.filePath(QStringLiteral("LScripts/German.lng")),
-               garbage(100'000, 3) + QByteArray(100'000, '\n') + "[FormMain\0]\r\nCaption=x");
+        garbage(100'000, 3) + QByteArray(100'000, '\n') + "[FormMain\0]\r\nCaption=x");
     writeIni("[Language]\r\nFile=German.lng\r\n");
     TFormMain form;
     EXPECT_EQ(exitCaption(form), QStringLiteral("Exit"));

@@ -27,9 +27,10 @@ protected:
             ASSERT_TRUE(home.mkpath(QStringLiteral("Data")));
         }
         for (const char* lang : {"English.lng", "German.lng"}) {
-            const QString from = QStringLiteral(CORVANE_SOURCE_DIR "/data/LScripts/") + QLatin1String(lang);
-            ASSERT_TRUE(QFile::copy(from, home.filePath(QStringLiteral("LScripts/")
-                                                        + QLatin1String(lang))));
+            const QString from
+                = QStringLiteral(CORVANE_SOURCE_DIR "/data/LScripts/") + QLatin1String(lang);
+            ASSERT_TRUE(QFile::copy(
+                from, home.filePath(QStringLiteral("LScripts/") + QLatin1String(lang))));
         }
         ProgOptions = TOptionsRec();
         LangScriptPath.clear();

@@ -26,7 +26,8 @@ TEST(FilesOp, FileNameNoExtTakesTheNameWithoutItsLastExtension)
         {"trailing.", "trailing"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(FileNameNoExt(QString::fromUtf8(c.path)), QString::fromUtf8(c.expected)) << c.path;
+        EXPECT_EQ(FileNameNoExt(QString::fromUtf8(c.path)), QString::fromUtf8(c.expected))
+            << c.path;
 }
 
 TEST(FilesOp, WildcardsMatchAsOnWindows)
@@ -83,13 +84,14 @@ TEST_F(ListFilesTest, ListsFilesHiddenFilesAndFoldersWithoutDotEntries)
 {
     const QString mask = m_dir.path() + QStringLiteral("/LScripts/*.*");
     EXPECT_EQ(sortedLines(ListFiles(mask)),
-              (QStringList {".hidden.lng", "English.lng", "German.lng", "Old", "notes.txt"}));
+        (QStringList{".hidden.lng", "English.lng", "German.lng", "Old", "notes.txt"}));
 }
 
 TEST_F(ListFilesTest, PatternSelectsByNameAndAcceptsBackslashes)
 {
     const QString mask = m_dir.path() + QStringLiteral("\\LScripts\\*.LNG");
-    EXPECT_EQ(sortedLines(ListFiles(mask)), (QStringList {".hidden.lng", "English.lng", "German.lng"}));
+    EXPECT_EQ(
+        sortedLines(ListFiles(mask)), (QStringList{".hidden.lng", "English.lng", "German.lng"}));
 }
 
 TEST_F(ListFilesTest, EmptyOrMissingFolderGivesEmptyText)

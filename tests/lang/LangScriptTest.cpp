@@ -16,11 +16,11 @@ protected:
         ASSERT_TRUE(m_dir.isValid());
         m_script = m_dir.filePath(QStringLiteral("German.lng"));
         test::writeBytes(m_script,
-                         "[Captions]\r\nOK=Gut\r\nCancel=\r\n"
-                         "[Messages]\r\nAre you sure?=Sind Sie sicher?\r\n"
-                         "[Message]\r\nPlease enter new name:=Neuer Name:\r\n"
-                         "[Long]\r\nText="
-                             + QByteArray(3000, 'x') + "\r\n");
+            "[Captions]\r\nOK=Gut\r\nCancel=\r\n"
+            "[Messages]\r\nAre you sure?=Sind Sie sicher?\r\n"
+            "[Message]\r\nPlease enter new name:=Neuer Name:\r\n"
+            "[Long]\r\nText="
+                + QByteArray(3000, 'x') + "\r\n");
         LangScriptPath = m_script;
     }
     void TearDown() override { LangScriptPath.clear(); }
@@ -35,7 +35,7 @@ TEST_F(LangTextTest, FindsKeysInAnyLetterCase)
     EXPECT_EQ(LangText(QStringLiteral("Captions"), QStringLiteral("OK")), QStringLiteral("Gut"));
     EXPECT_EQ(LangText(QStringLiteral("CAPTIONS"), QStringLiteral("ok")), QStringLiteral("Gut"));
     EXPECT_EQ(LangText(QStringLiteral("messages"), QStringLiteral("ARE YOU SURE?")),
-              QStringLiteral("Sind Sie sicher?"));
+        QStringLiteral("Sind Sie sicher?"));
 }
 
 TEST_F(LangTextTest, AbsentEntryGivesTheKeyButEmptyEntryGivesEmptyText)
@@ -54,7 +54,8 @@ TEST_F(LangTextTest, RenamePromptLivesInTheSingularSection)
 
 TEST_F(LangTextTest, LongValueIsCutTo2047Characters)
 {
-    EXPECT_EQ(LangText(QStringLiteral("Long"), QStringLiteral("Text")), QString(2047, QLatin1Char('x')));
+    EXPECT_EQ(
+        LangText(QStringLiteral("Long"), QStringLiteral("Text")), QString(2047, QLatin1Char('x')));
 }
 
 TEST_F(LangTextTest, MissingScriptOrNoScriptYetGivesTheKey)
@@ -72,7 +73,7 @@ TEST_F(LangTextTest, EditedScriptTakesEffectAtTheNextLookup)
     EXPECT_EQ(LangText(QStringLiteral("Captions"), QStringLiteral("OK")), QStringLiteral("Gut"));
     test::writeBytes(m_script, "[Captions]\r\nOK=Einverstanden\r\n");
     EXPECT_EQ(LangText(QStringLiteral("Captions"), QStringLiteral("OK")),
-              QStringLiteral("Einverstanden"));
+        QStringLiteral("Einverstanden"));
 }
 
 TEST(ListValue, EveryCommaEndsAnEntryAndNothingIsQuoted)

@@ -13,14 +13,18 @@ using namespace corvane;
 namespace {
 class TimelistFileTest : public ::testing::Test {
 protected:
-    QString path(const char* name = "Timelist.dat") const { return m_dir.filePath(QLatin1String(name)); }
+    QString path(const char* name = "Timelist.dat") const
+    {
+        return m_dir.filePath(QLatin1String(name));
+    }
     QTemporaryDir m_dir;
 };
 } // namespace
 
 TEST_F(TimelistFileTest, WindowsFileIsWrittenBackInItsCodePage)
 {
-    const QByteArray bytes = "Eintr\xe4ge\r\n\tK\xe4se\r\n\t\t00:00:05\r\n\t\tfertig\r\n\t\t\r\n\t\t5\r\n";
+    const QByteArray bytes
+        = "Eintr\xe4ge\r\n\tK\xe4se\r\n\t\t00:00:05\r\n\t\tfertig\r\n\t\t\r\n\t\t5\r\n";
     test::writeBytes(path(), bytes);
     TimelistFile file(path());
     const TreeTextRead read = file.load();
@@ -53,7 +57,8 @@ TEST_F(TimelistFileTest, UnreadablePathsRaiseTheirErrors)
         blocked.save({{0, "Entries"}});
         ADD_FAILURE() << "no error";
     } catch (const CorvaneError& e) {
-        EXPECT_EQ(e.text(), QStringLiteral("Cannot create file ") + path("Data") + QStringLiteral("/Timelist.dat"));
+        EXPECT_EQ(e.text(),
+            QStringLiteral("Cannot create file ") + path("Data") + QStringLiteral("/Timelist.dat"));
     }
 }
 

@@ -1,6 +1,6 @@
 // Corvane — SPDX-License-Identifier: GPL-3.0-or-later
-#include "timelist/TimerEntry.h"
 #include "timelist/TreeText.h"
+#include "timelist/TimerEntry.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +26,7 @@ TEST(TreeText, ReadsTheShapesFilesComeIn)
         const char* expected;
     } cases[] = {
         {"two entries", u"Entries\r\n\tTea\r\n\t\t00:03:00\r\n\t\tReady\r\n\t\t\r\n\t\t180\r\n",
-         "0:Entries|1:Tea|2:00:03:00|2:Ready|2:|2:180|"},
+            "0:Entries|1:Tea|2:00:03:00|2:Ready|2:|2:180|"},
         {"no final line break", u"Entries\r\n\tTea", "0:Entries|1:Tea|"},
         {"lone LF and lone CR", u"A\n\tB\r\tC\r\n\t\tD", "0:A|1:B|1:C|2:D|"},
         {"two spaces are two levels", u"A\n\tB\n  C", "0:A|1:B|2:C|"},
@@ -60,7 +60,7 @@ TEST(TreeText, LevelJumpStopsWithTheLinesBeforeIt)
 
 TEST(TreeText, WritesATabPerLevelAndCrLfAfterEveryLine)
 {
-    const Lines lines {{0, "Entries"}, {1, "Tea"}, {2, ""}, {0, "Second root"}};
+    const Lines lines{{0, "Entries"}, {1, "Tea"}, {2, ""}, {0, "Second root"}};
     EXPECT_EQ(writeTreeText(lines), QStringLiteral("Entries\r\n\tTea\r\n\t\t\r\nSecond root\r\n"));
     EXPECT_EQ(readTreeText(writeTreeText(lines)).lines, lines);
 }
@@ -93,8 +93,9 @@ TEST(TimerEntry, AddEntryReplacesEveryClashUnderTheFirstRootOnly)
                                u"Other root\n\tTea\n")
                       .lines;
     addEntry(lines, {"tea", "Done", "", 60});
-    EXPECT_EQ(show(lines), "0:Entries|1:tea|2:00:01:00|2:Done|2:|2:60|1:Pizza|2:x|"
-                           "0:Other root|1:Tea|");
+    EXPECT_EQ(show(lines),
+        "0:Entries|1:tea|2:00:01:00|2:Done|2:|2:60|1:Pizza|2:x|"
+        "0:Other root|1:Tea|");
     Lines empty;
     addEntry(empty, {"A", "m", "", 1});
     EXPECT_EQ(show(empty), "0:Entries|1:A|2:00:00:01|2:m|2:|2:1|");

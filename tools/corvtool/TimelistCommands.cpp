@@ -30,11 +30,12 @@ int timelistAdd(const QStringList& args)
     bool ok = false;
     const int seconds = args[2].toInt(&ok);
     if (!ok || seconds < 1 || seconds > 359999) {
-        printErr(QStringLiteral("SECONDS must be a whole number from 1 to 359999, not '%1'\n").arg(args[2]));
+        printErr(QStringLiteral("SECONDS must be a whole number from 1 to 359999, not '%1'\n")
+                     .arg(args[2]));
         return 2;
     }
-    const TimerEntry entry {storableText(args[1]), storableText(args[3]),
-                            storableText(args.value(4)), seconds};
+    const TimerEntry entry{
+        storableText(args[1]), storableText(args[3]), storableText(args.value(4)), seconds};
     if (entry.title.isEmpty() || entry.message.isEmpty()) {
         printErr(QStringLiteral("TITLE and MESSAGE must not be empty\n"));
         return 2;
