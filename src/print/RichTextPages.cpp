@@ -8,6 +8,7 @@
 #include "richedit/RichEdit.h"
 
 #include <QScopeGuard>
+#include <QTextBlock>
 
 namespace corvane {
 
@@ -34,6 +35,22 @@ std::unique_ptr<TRichEdit> makeWorkControl(TRichEdit& source)
     return work;
 }
 
+// A fragment names its pictures but does not carry them: the work control gets the source's.
+void copyPictures(const QTextDocument& source, QTextDocument& work)
+{
+    for (QTextBlock b = work.begin(); b.isValid(); b = b.next()) {
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat f = it.fragment().charFormat();
+            if (!f.isImageFormat())
+                continue;
+            const QUrl name(f.toImageFormat().name());
+            const QVariant picture = source.resource(QTextDocument::ImageResource, name);
+            if (picture.isValid())
+                work.addResource(QTextDocument::ImageResource, name, picture);
+        }
+    }
+}
+
 // Moves the characters start..found of the source into the work control with their
 // formatting, without the system clipboard.
 void transferSection(TRichEdit& source, TRichEdit& work, int start, int found)
@@ -44,6 +61,7 @@ void transferSection(TRichEdit& source, TRichEdit& work, int start, int found)
     source.setSelection(0, 0);
     if (!fragment.isEmpty())
         work.insertFragment(fragment);
+    copyPictures(*source.document(), *work.document());
     work.releaseFormatCache();
 }
 
