@@ -32,7 +32,7 @@ QString listFile(int entries)
     for (int i = 0; i < entries; ++i) {
         const std::vector<TreeLine> e = entryLines({QStringLiteral("Countdown number %1").arg(i),
             QStringLiteral("Time for task %1 is up").arg(i),
-            QStringLiteral("/home/user/sounds/bell.wav"), 60 + i % 3600});
+            QStringLiteral("/usr/share/sounds/corvane/bell.wav"), 60 + i % 3600});
         lines.insert(lines.end(), e.begin(), e.end());
     }
     TimelistFile(path).save(lines);

@@ -37,10 +37,10 @@ TEST_P(ReferenceRuns, ParagraphsAndRunsMatch)
 {
     if (GetParam() == QLatin1String("missing"))
         GTEST_SKIP() << "no reference files";
-    const QJsonObject spec
+    const QJsonObject reference
         = QJsonDocument::fromJson(readAll(rtfDir() + u'/' + GetParam())).object();
-    const auto doc = readRtf(readAll(rtfDir() + u'/' + spec[QLatin1String("file")].toString()));
-    const QJsonArray paragraphs = spec[QLatin1String("expected")].toArray();
+    const auto doc = readRtf(readAll(rtfDir() + u'/' + reference[QLatin1String("file")].toString()));
+    const QJsonArray paragraphs = reference[QLatin1String("expected")].toArray();
     ASSERT_EQ(doc->blockCount(), paragraphs.size());
     QTextBlock block = doc->begin();
     for (const QJsonValue& p : paragraphs) {
