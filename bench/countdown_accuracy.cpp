@@ -42,9 +42,9 @@ int main(int argc, char** argv)
     QTemporaryDir home;
     QDir(home.path()).mkpath(QStringLiteral("Data"));
     writeFile(home.filePath(QStringLiteral("Data/CORVANE.INI")),
-              "[Language]\r\nFile=English.lng\r\n[General]\r\nOption 3=0\r\n");
+        "[Language]\r\nFile=English.lng\r\n[General]\r\nOption 3=0\r\n");
     writeFile(home.filePath(QStringLiteral("Data/Timelist.dat")),
-              "Entries\r\n\tTwo\r\n\t\t00:00:02\r\n\t\tDone\r\n\t\t\r\n\t\t2\r\n");
+        "Entries\r\n\tTwo\r\n\t\t00:00:02\r\n\t\tDone\r\n\t\t\r\n\t\t2\r\n");
     qputenv("CORVANE_HOME", home.path().toLocal8Bit());
 
     QElapsedTimer clock;
@@ -75,7 +75,7 @@ int main(int argc, char** argv)
     std::sort(lateness.begin(), lateness.end());
     std::printf("alarm lateness over %d countdowns of 2 s: median %.0f ms, maximum %.0f ms, "
                 "minimum %.0f ms\n",
-                runs, lateness[lateness.size() / 2], lateness.back(), lateness.front());
+        runs, lateness[lateness.size() / 2], lateness.back(), lateness.front());
     DialogSeam::setAnswerer({});
     return 0;
 }

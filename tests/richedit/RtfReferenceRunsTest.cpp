@@ -39,7 +39,8 @@ TEST_P(ReferenceRuns, ParagraphsAndRunsMatch)
         GTEST_SKIP() << "no reference files";
     const QJsonObject reference
         = QJsonDocument::fromJson(readAll(rtfDir() + u'/' + GetParam())).object();
-    const auto doc = readRtf(readAll(rtfDir() + u'/' + reference[QLatin1String("file")].toString()));
+    const auto doc
+        = readRtf(readAll(rtfDir() + u'/' + reference[QLatin1String("file")].toString()));
     const QJsonArray paragraphs = reference[QLatin1String("expected")].toArray();
     ASSERT_EQ(doc->blockCount(), paragraphs.size());
     QTextBlock block = doc->begin();
