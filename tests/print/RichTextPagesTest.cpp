@@ -3,7 +3,9 @@
 #include "print/PrevPrinter.h"
 #include "richedit/RichEdit.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QTextCursor>
 #include <QTextImageFormat>
@@ -155,6 +157,36 @@ TEST_F(Pagination, PictureTallerThanThePageEnds)
     ASSERT_GE(m_printer.PageCount(), 2);
     ASSERT_LE(m_printer.PageCount(), 3);
     EXPECT_EQ(withoutBlanks(bodyTexts(m_printer).join(QString())), QStringLiteral("beforeafter"));
+}
+
+// A picture of the RTF file reaches the page, not the placeholder of a missing one.
+TEST_F(Pagination, PicturesTravelWithTheirSection)
+{
+    QImage red(60, 60, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    red.save(&buffer, "PNG");
+    m_source.loadFromBytes(
+        "{\\rtf1\\ansi text\\par{\\pict\\pngblip\\picw60\\pich60 " + png.toHex() + "}\\par}");
+    for (const bool pdfPrinter : {true, false}) { // the screen, or a 1200-dpi printer
+        m_printer.setPrinterProbe([pdfPrinter] { return pdfPrinter; });
+        m_printer.PaginateRichText(m_source);
+        const PagePicture& page = m_printer.Pages(0);
+        const double scale = 96.0 / page.ppiX;
+        QImage image(qRound(page.width * scale), qRound(page.height * scale), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.scale(scale, scale);
+        replayPage(painter, page);
+        painter.end();
+        int redPixels = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                redPixels += image.pixel(x, y) == qRgb(255, 0, 0);
+        EXPECT_GT(redPixels, 30 * 30) << pdfPrinter;
+    }
 }
 
 // Every line of every sample document lands on exactly one page.
