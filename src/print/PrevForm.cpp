@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QToolButton>
@@ -69,6 +70,9 @@ TPreviewForm::TPreviewForm(QWidget* parent)
     connectHandlers();
     // FormCreate
     selectZoomEntry(zeFitToPage);
+    // Without a window manager nothing would act on the maximised state.
+    if (const QScreen* s = screen())
+        resize(s->availableGeometry().size());
     setWindowState(Qt::WindowMaximized);
     ZoomCursorButClick();
 }

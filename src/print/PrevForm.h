@@ -69,6 +69,7 @@ private:
     void createPageArea();
     void connectHandlers();
     QToolButton* toolButton(const char* name, int left, int width, const QString& hint);
+    QSize clientSize() const;
     void applyLayout(const PreviewLayoutResult& r);
     void selectZoomEntry(int index);
     void repaintBoxes();

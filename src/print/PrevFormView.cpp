@@ -51,12 +51,24 @@ void TPreviewForm::ScrollBox1Resize()
         return;
     PreviewLayoutInput in;
     in.zoomEntry = ZoomBox->currentIndex();
-    in.client = ScrollBox1->viewport()->size();
+    in.client = clientSize();
     in.screenPpi = logicalDpiY();
     in.page = m_printer->metrics();
     in.zoom = m_zoom;
     in.twoPages = TwoPageBut->isChecked();
     applyLayout(layoutPreview(in));
+}
+
+// The scroll box's client area. Its resize event reaches the layout before the scroll box has
+// placed its viewport, so the area is taken from the box's own size.
+QSize TPreviewForm::clientSize() const
+{
+    QSize size = ScrollBox1->maximumViewportSize();
+    if (const QScrollBar* v = ScrollBox1->verticalScrollBar(); v->isVisible())
+        size.rwidth() -= v->width();
+    if (const QScrollBar* h = ScrollBox1->horizontalScrollBar(); h->isVisible())
+        size.rheight() -= h->height();
+    return size;
 }
 
 void TPreviewForm::applyLayout(const PreviewLayoutResult& r)
