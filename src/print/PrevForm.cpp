@@ -98,6 +98,14 @@ void TPreviewForm::createToolBar()
     ToolBarPanel->setFixedHeight(41);
     ToolBarPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     ToolBarPanel->setFont(QFont(QStringLiteral("Arial"), 8));
+    createPageButtons();
+    createViewButtons();
+    setGlyphs();
+    setGroups();
+}
+
+void TPreviewForm::createPageButtons()
+{
     PageBox = new QGroupBox(QStringLiteral("Page"), ToolBarPanel);
     PageBox->setObjectName(QStringLiteral("PageBox"));
     PageBox->setGeometry(6, 0, 55, 39);
@@ -107,7 +115,6 @@ void TPreviewForm::createToolBar()
     auto* pageLayout = new QVBoxLayout(PageBox);
     pageLayout->setContentsMargins(1, 0, 1, 1);
     pageLayout->addWidget(CurPageLabel);
-
     FirstPageSpeed
         = toolButton("FirstPageSpeed", 65, 25, QStringLiteral("Go to First Page in Document"));
     PrevPageSpeed
@@ -116,6 +123,10 @@ void TPreviewForm::createToolBar()
         = toolButton("NextPageSpeed", 113, 25, QStringLiteral("Advance to Next Page in Document"));
     LastPageSpeed
         = toolButton("LastPageSpeed", 137, 25, QStringLiteral("Go to Last Page in Document"));
+}
+
+void TPreviewForm::createViewButtons()
+{
     ZoomBox = new QComboBox(ToolBarPanel);
     ZoomBox->setObjectName(QStringLiteral("ZoomBox"));
     ZoomBox->setGeometry(168, 9, 113, 23);
@@ -140,7 +151,10 @@ void TPreviewForm::createToolBar()
     CloseBut->setToolTip(QStringLiteral("Close Window"));
     CloseBut->setAutoDefault(false);
     PrintBut->setAutoDefault(false);
+}
 
+void TPreviewForm::setGlyphs()
+{
     const std::array<std::pair<QAbstractButton*, ToolGlyph>, 10> glyphs{
         {{FirstPageSpeed, ToolGlyph::First}, {PrevPageSpeed, ToolGlyph::Prev},
             {NextPageSpeed, ToolGlyph::Next}, {LastPageSpeed, ToolGlyph::Last},
@@ -151,6 +165,10 @@ void TPreviewForm::createToolBar()
         button->setIcon(toolGlyph(glyph));
         button->setIconSize(QSize(20, 20));
     }
+}
+
+void TPreviewForm::setGroups()
+{
     for (QToolButton* b : {FitPageBut, FitWidthBut, GridBut, ZoomCursorBut, OnePageBut, TwoPageBut})
         b->setCheckable(true);
     // Group 2 (the zoom tool) and group 3 (one or two pages) always keep one button down.
@@ -172,7 +190,7 @@ void TPreviewForm::createPageArea()
     ContainPanel->setObjectName(QStringLiteral("ContainPanel"));
     ContainPanel->setAutoFillBackground(true);
     QPalette pal = ContainPanel->palette();
-    pal.setColor(QPalette::Window, QColor(0xa0, 0xa0, 0xa0));
+    pal.setColor(QPalette::Window, pal.color(QPalette::Dark)); // the button-shadow grey
     ContainPanel->setPalette(pal);
     PagePanel = pagePanel("PagePanel", ContainPanel);
     PagePanel2 = pagePanel("PagePanel2", ContainPanel);

@@ -66,6 +66,10 @@ protected:
 
 private:
     void createToolBar();
+    void createPageButtons();
+    void createViewButtons();
+    void setGlyphs();
+    void setGroups();
     void createPageArea();
     void connectHandlers();
     QToolButton* toolButton(const char* name, int left, int width, const QString& hint);

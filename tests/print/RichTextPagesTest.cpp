@@ -1,10 +1,12 @@
 // Corvane — SPDX-License-Identifier: GPL-3.0-or-later
 #include "PageCapture.h"
+#include "platform/CorvaneError.h"
 #include "print/PrevPrinter.h"
 #include "richedit/RichEdit.h"
 
 #include <QBuffer>
 #include <QDir>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QTextCursor>
@@ -135,6 +137,15 @@ TEST_F(Pagination, MarginsAreInchesWhateverTheUnits)
     ASSERT_EQ(runs.size(), 1);
     EXPECT_EQ(runs[0].origin.x(), m_printer.PixelsPerInchX());
     EXPECT_GT(runs[0].origin.y(), m_printer.PixelsPerInchY());
+    // An error on the way leaves units, cursor and the work control as they were.
+    m_printer.SetOnStatus([](QObject*, const QString&, int page, TStatusType) {
+        if (page == 2)
+            throw CorvaneError(QStringLiteral("stop"));
+    });
+    EXPECT_THROW(paginate(lines(QStringLiteral("long"), 400)), CorvaneError);
+    EXPECT_EQ(m_printer.Units(), TUnits::unCentimeters);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(m_source.findChild<TRichEdit*>(QStringLiteral("PrxEdit")), nullptr);
 }
 
 TEST_F(Pagination, PictureTallerThanThePageEnds)
