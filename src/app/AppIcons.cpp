@@ -1,6 +1,8 @@
 // Corvane — SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/AppIcons.h"
 
+#include "app/PaintedIcon.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -248,10 +250,7 @@ template <typename Paint> QPixmap renderPixmap(int size, Paint paint)
 
 template <typename Paint> QIcon renderIcon(Paint paint)
 {
-    QIcon result;
-    for (int size : {16, 24, 32, 48})
-        result.addPixmap(renderPixmap(size, paint));
-    return result;
+    return paintedIcon([paint](int size) { return renderPixmap(size, paint).toImage(); });
 }
 
 } // namespace

@@ -65,10 +65,6 @@ QGroupBox* groupWith(
 {
     auto* box = named(new QGroupBox(QLatin1String(title), parent), name);
     box->setGeometry(geometry);
-    // The title sits on the frame line, so a 41-pixel box still holds a full-height field.
-    box->setStyleSheet(QStringLiteral(
-        "QGroupBox { border: 1px solid palette(mid); border-radius: 3px; margin-top: 7px; }"
-        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
     auto* layout = new QHBoxLayout(box);
     layout->setContentsMargins(5, 9, 5, 3);
     layout->setSpacing(2);
@@ -194,6 +190,10 @@ void TFormMain::createEnterPage()
     lblEnter = lockLabel(Eingabe, "lblEnter");
     pnlEnter = named(new QWidget(Eingabe), "pnlEnter");
     pnlEnter->setAutoFillBackground(true);
+    // Group titles sit on the frame line, so a 41-pixel box still holds a full-height field.
+    pnlEnter->setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid palette(mid); border-radius: 3px; margin-top: 7px; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
     auto* fill = new QVBoxLayout(Eingabe);
     fill->setContentsMargins(0, 0, 0, 0);
     fill->addWidget(pnlEnter);

@@ -1,6 +1,8 @@
 // Corvane — SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/TrayIcons.h"
 
+#include "app/PaintedIcon.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -15,8 +17,6 @@ const QColor clockRed(220, 20, 20);
 const QColor chequerYellowColor(255, 220, 0);
 const QColor outlineColor(40, 40, 40);
 
-constexpr int clockSizes[] = {16, 22, 24, 32, 48};
-constexpr int appSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
 
 QImage transparentImage(int size)
 {
@@ -114,13 +114,7 @@ void paintHands(QPainter& p, int size)
     p.drawEllipse(centre, unitPen(size, 12), unitPen(size, 12));
 }
 
-template <typename Paint> QIcon iconOf(const int* sizes, std::size_t count, Paint paint)
-{
-    QIcon icon;
-    for (std::size_t i = 0; i < count; ++i)
-        icon.addPixmap(QPixmap::fromImage(paint(sizes[i])));
-    return icon;
-}
+
 
 } // namespace
 
@@ -146,8 +140,7 @@ QImage clockIconImage(int index, int size)
 
 QIcon clockIcon(int index)
 {
-    return iconOf(clockSizes, std::size(clockSizes),
-        [index](int size) { return clockIconImage(index, size); });
+    return paintedIcon([index](int size) { return clockIconImage(index, size); });
 }
 
 QList<QIcon> clockImageList()
@@ -172,8 +165,7 @@ QImage applicationIconImage(int size)
 
 QIcon applicationIcon()
 {
-    return iconOf(
-        appSizes, std::size(appSizes), [](int size) { return applicationIconImage(size); });
+    return paintedIcon([](int size) { return applicationIconImage(size); });
 }
 
 } // namespace corvane

@@ -1,6 +1,8 @@
 // Corvane — SPDX-License-Identifier: GPL-3.0-or-later
 // The running program's sound backend. QSoundEffect loads and plays on its own; its Error
 // status is the only sign that a file it accepted cannot be played after all.
+// Built as a module of its own and loaded at the first sound (SoundBackendLoader.cpp):
+// Qt Multimedia brings some twenty libraries that a start-up need not wait for.
 #include "platform/SoundPlayer.h"
 
 #include <QApplication>
@@ -47,9 +49,9 @@ private:
 
 } // namespace
 
-std::unique_ptr<SoundBackend> makeSoundEffectBackend()
-{
-    return std::make_unique<SoundEffectBackend>();
-}
-
 } // namespace corvane
+
+extern "C" Q_DECL_EXPORT corvane::SoundBackend* corvane_create_sound_effect_backend()
+{
+    return new corvane::SoundEffectBackend;
+}
