@@ -71,7 +71,7 @@ protected:
     TPreviewForm m_form;
 };
 
-TEST_F(PreviewForm, NavigationFollowsThePage)
+TEST_F(PreviewForm, NavigationOnASinglePage)
 {
     open(1);
     EXPECT_EQ(label(), QStringLiteral(" 1/1"));

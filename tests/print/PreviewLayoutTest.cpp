@@ -82,14 +82,5 @@ TEST(PreviewLayout, OneInchGridOnLetterAt600Dpi)
     EXPECT_TRUE(gridLines(PageMetrics{}).isEmpty());
 }
 
-TEST(PreviewLayout, ClickZoom)
-{
-    EXPECT_DOUBLE_EQ(clickZoom(1.0, true, false), 1.5);
-    EXPECT_NEAR(clickZoom(1.0, false, true), 0.6667, 1e-4);
-    EXPECT_DOUBLE_EQ(clickZoom(1.0, true, true), 1.0);
-    EXPECT_DOUBLE_EQ(clickZoom(1.0, false, false), 1.0);
-    EXPECT_EQ(scrollToFraction(1224, 0.5f, 1000), 112);
-}
-
 } // namespace
 } // namespace corvane
