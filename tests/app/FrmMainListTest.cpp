@@ -110,6 +110,15 @@ TEST_F(ListPages, RootTextIsTranslatedAfterALoadOnly)
     EXPECT_EQ(tree()->topLevelItem(0)->text(0), QStringLiteral("Einträge"));
 }
 
+TEST_F(ListPages, EmptyListFileStillHasItsRoot)
+{
+    start("");
+    ASSERT_EQ(tree()->topLevelItemCount(), 1);
+    edit("Tea", 0, 3, 0, "Ready");
+    click("EintragsKnopf");
+    EXPECT_EQ(titles(), QStringList {"Tea"});
+}
+
 TEST_F(ListPages, AddButtonNeedsTitleMessageAndTime)
 {
     start(QByteArray());
