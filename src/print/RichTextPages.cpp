@@ -35,10 +35,11 @@ std::unique_ptr<TRichEdit> makeWorkControl(TRichEdit& source)
     return work;
 }
 
-// A fragment names its pictures but does not carry them: the work control gets the source's.
-void copyPictures(const QTextDocument& source, QTextDocument& work)
+// A fragment names its pictures but does not carry them: the work control gets the source's
+// pictures of the range before the text arrives, so it never lays out a missing one.
+void copyPictures(const QTextDocument& source, int start, int end, QTextDocument& work)
 {
-    for (QTextBlock b = work.begin(); b.isValid(); b = b.next()) {
+    for (QTextBlock b = source.findBlock(start); b.isValid() && b.position() < end; b = b.next()) {
         for (auto it = b.begin(); !it.atEnd(); ++it) {
             const QTextCharFormat f = it.fragment().charFormat();
             if (!f.isImageFormat())
@@ -56,12 +57,12 @@ void copyPictures(const QTextDocument& source, QTextDocument& work)
 void transferSection(TRichEdit& source, TRichEdit& work, int start, int found)
 {
     work.clear();
+    copyPictures(*source.document(), start, found, *work.document());
     source.setSelection(start, found - start);
     const QTextDocumentFragment fragment = source.selectionFragment();
     source.setSelection(0, 0);
     if (!fragment.isEmpty())
         work.insertFragment(fragment);
-    copyPictures(*source.document(), *work.document());
     work.releaseFormatCache();
 }
 

@@ -8,7 +8,9 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QPrinter>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTextImageFormat>
 #include <gtest/gtest.h>
@@ -181,9 +183,20 @@ TEST_F(Pagination, PicturesTravelWithTheirSection)
     red.save(&buffer, "PNG");
     m_source.loadFromBytes(
         "{\\rtf1\\ansi text\\par{\\pict\\pngblip\\picw60\\pich60 " + png.toHex() + "}\\par}");
+    QTemporaryDir dir;
     for (const bool pdfPrinter : {true, false}) { // the screen, or a 1200-dpi printer
         m_printer.setPrinterProbe([pdfPrinter] { return pdfPrinter; });
+        if (pdfPrinter) { // a PDF printer chosen before the pages are made
+            m_printer.printer().setOutputFormat(QPrinter::PdfFormat);
+            m_printer.printer().setOutputFileName(dir.filePath(QStringLiteral("out.pdf")));
+        }
         m_printer.PaginateRichText(m_source);
+        if (pdfPrinter) { // the PDF holds the picture, not a 16-pixel placeholder
+            m_printer.PrintAll();
+            QFile pdf(dir.filePath(QStringLiteral("out.pdf")));
+            ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+            EXPECT_TRUE(pdf.readAll().contains("/Width 60"));
+        }
         const PagePicture& page = m_printer.Pages(0);
         const double scale = 96.0 / page.ppiX;
         QImage image(qRound(page.width * scale), qRound(page.height * scale), QImage::Format_RGB32);

@@ -14,14 +14,12 @@ int rtfPdf(const QStringList& args)
     corvane::TRichEdit source;
     source.loadFromFile(args.at(0));
     corvane::TPreviewPrinter printer;
-    // The PDF printer is the device the pages are laid out for.
     printer.setPrinterProbe([] { return true; });
-    printer.PaginateRichText(source);
-    // The output is chosen after the pages are made, as the print dialog would: a PDF engine
-    // set up before them put the missing-picture placeholder in place of pictures.
     QPrinter& pdf = printer.printer();
     pdf.setOutputFormat(QPrinter::PdfFormat);
     pdf.setOutputFileName(args.at(1));
+    // The PDF printer is the device the pages are laid out for.
+    printer.PaginateRichText(source);
     printer.PrintAll();
     printOut(QStringLiteral("%1\n").arg(printer.PageCount()));
     return 0;
