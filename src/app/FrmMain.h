@@ -75,6 +75,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Building (FrmMainPages.cpp).
@@ -203,6 +204,7 @@ private:
     std::unique_ptr<TimelistFile> m_timelist;
     bool m_pageFromCode = false;
     bool m_listFromCode = false;
+    bool m_pressMovedCurrent = false;
 };
 
 // The main window of the run.

@@ -11,6 +11,7 @@
 #include "timelist/TreeViewText.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -217,6 +218,15 @@ void TFormMain::StopTreeViewClick()
     ShowEditorTime();
     if (node->parent() == StopTreeView->topLevelItem(0))
         TopicsCombo->setCurrentIndex(node->parent()->indexOfChild(node));
+}
+
+bool TFormMain::eventFilter(QObject* watched, QEvent* event)
+{
+    // Seen before the list handles the press: whatever moved the selection earlier (the
+    // keyboard) is not this click.
+    if (watched == StopTreeView->viewport() && event->type() == QEvent::MouseButtonPress)
+        m_pressMovedCurrent = false;
+    return QWidget::eventFilter(watched, event);
 }
 
 void TFormMain::StopTreeViewDblClick()

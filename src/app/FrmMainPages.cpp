@@ -18,6 +18,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
 namespace corvane {
 
@@ -319,15 +320,22 @@ void TFormMain::connectEditorHandlers()
     connect(EintragsKnopf, &QPushButton::clicked, this, guard([this] { EintragsKnopfClick(); }));
     connect(RenameButton, &QPushButton::clicked, this, guard([this] { RenameButtonClick(); }));
     connect(DeleteButton, &QPushButton::clicked, this, guard([this] { DeleteButtonClick(); }));
-    connect(StopTreeView, &QTreeWidget::itemClicked, this, guard([this] { StopTreeViewClick(); }));
-    connect(StopTreeView, &QTreeWidget::itemDoubleClicked, this,
-        guard([this] { StopTreeViewDblClick(); }));
     // Keyboard moves in the list act as a click does, so the buttons and the editor always
-    // follow the selection.
+    // follow the selection. A click that moved the selection was handled by that move, so
+    // it does not run twice (which would also report a broken entry twice).
+    StopTreeView->viewport()->installEventFilter(this);
     connect(StopTreeView, &QTreeWidget::currentItemChanged, this, guard([this] {
-        if (!m_listFromCode)
+        if (m_listFromCode)
+            return;
+        m_pressMovedCurrent = true;
+        StopTreeViewClick();
+    }));
+    connect(StopTreeView, &QTreeWidget::itemClicked, this, guard([this] {
+        if (!std::exchange(m_pressMovedCurrent, false))
             StopTreeViewClick();
     }));
+    connect(StopTreeView, &QTreeWidget::itemDoubleClicked, this,
+        guard([this] { StopTreeViewDblClick(); }));
     connect(TopicsCombo, &QComboBox::activated, this, guard([this] { TopicsComboCloseUp(); }));
 }
 

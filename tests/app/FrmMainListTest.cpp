@@ -6,9 +6,11 @@
 #include "app/ImageButton.h"
 #include "platform/PageControl.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTreeWidget>
@@ -116,7 +118,7 @@ TEST_F(ListPages, EmptyListFileStillHasItsRoot)
     ASSERT_EQ(tree()->topLevelItemCount(), 1);
     edit("Tea", 0, 3, 0, "Ready");
     click("EintragsKnopf");
-    EXPECT_EQ(titles(), QStringList {"Tea"});
+    EXPECT_EQ(titles(), QStringList{"Tea"});
 }
 
 TEST_F(ListPages, AddButtonNeedsTitleMessageAndTime)
@@ -267,6 +269,32 @@ TEST_F(ListPages, BrokenEntriesReportAndLeaveTheEditorAlone)
         (QStringList{"List index out of bounds (3)", "'12abc' is not a valid integer value"}));
     EXPECT_EQ(editorTitle(), QStringLiteral("Tea"));
     EXPECT_EQ(editorTime(), QStringLiteral("0:3:0"));
+}
+
+namespace {
+void clickAt(QWidget* viewport, QPoint at)
+{
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, at, viewport->mapToGlobal(at), Qt::LeftButton,
+            type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &event);
+    }
+}
+} // namespace
+
+TEST_F(ListPages, AClickOnABrokenEntryReportsItOnce)
+{
+    start("Entries\r\n\tTea\r\n\t\t00:03:00\r\n\t\tReady\r\n\t\t\r\n\t\t180\r\n"
+          "\tShort\r\n\t\t00:00:01\r\n");
+    form->show();
+    form->setActivePage(TFormMain::ListPage);
+    const QPoint at = tree()->visualItemRect(entry(1)).center();
+    DialogScript dialogs({acceptDialog(), acceptDialog()});
+    clickAt(tree()->viewport(), at);
+    EXPECT_EQ(tree()->currentItem(), entry(1));
+    EXPECT_EQ(dialogs.shown(), 1);
+    clickAt(tree()->viewport(), at); // clicking the chosen entry again chooses it again
+    EXPECT_EQ(dialogs.shown(), 2);
 }
 
 TEST_F(ListPages, LevelErrorKeepsWhatWasReadAndTheWholeFile)
