@@ -17,7 +17,6 @@ const QColor clockRed(220, 20, 20);
 const QColor chequerYellowColor(255, 220, 0);
 const QColor outlineColor(40, 40, 40);
 
-
 QImage transparentImage(int size)
 {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
@@ -113,8 +112,6 @@ void paintHands(QPainter& p, int size)
     p.setBrush(outlineColor);
     p.drawEllipse(centre, unitPen(size, 12), unitPen(size, 12));
 }
-
-
 
 } // namespace
 

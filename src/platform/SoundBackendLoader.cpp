@@ -15,12 +15,12 @@ using Factory = SoundBackend* (*)();
 
 SoundBackend* loadSoundEffectBackend()
 {
-    const QStringList folders {QCoreApplication::applicationDirPath(),
-                               QStringLiteral(CORVANE_MODULE_DIR)};
+    const QStringList folders{
+        QCoreApplication::applicationDirPath(), QStringLiteral(CORVANE_MODULE_DIR)};
     for (const QString& folder : folders) {
         QLibrary module(folder + QStringLiteral("/libcorvane_sound_effect"));
-        if (auto create = reinterpret_cast<Factory>(
-                module.resolve("corvane_create_sound_effect_backend")))
+        if (auto create
+            = reinterpret_cast<Factory>(module.resolve("corvane_create_sound_effect_backend")))
             return create(); // the module stays loaded for the rest of the run
     }
     return nullptr;
