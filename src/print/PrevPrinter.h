@@ -108,6 +108,8 @@ public:
     // Whether an installed printer is there to record pages for; by default the system's
     // printer list decides. Tests and corvtool use a PDF printer as if installed.
     void setPrinterProbe(std::function<bool()> probe) { m_printerProbe = std::move(probe); }
+    // How many characters of a section the work control takes at a time (tests shrink it).
+    void setSectionChunk(int chars) { m_chunkChars = std::max(chars, 1); }
 
 private:
     [[noreturn]] static void assertion(const char* message, int line);
@@ -119,6 +121,9 @@ private:
     void printJob(const PrintJob& runs);
     void printPages(QPainter& painter, const PrintJob& runs);
     void ensureOutputFile();
+    void paginateSection(TRichEdit& source, TRichEdit& work, int start, int end, int& n);
+    int transferChunk(TRichEdit& source, TRichEdit& work, int start, int end, int next);
+    QRect textRect() const;
 
     QPageLayout::Orientation m_orientation = QPageLayout::Portrait;
     QString m_title;
@@ -142,6 +147,7 @@ private:
     int m_offsetY = 0;
     std::unique_ptr<QPrinter> m_printer;
     std::function<bool()> m_printerProbe;
+    int m_chunkChars = 20000;
 };
 
 } // namespace corvane

@@ -9,6 +9,8 @@
 
 #include <QScopeGuard>
 #include <QTextBlock>
+#include <QTextCursor>
+#include <QTextTable>
 
 namespace corvane {
 
@@ -58,12 +60,30 @@ void transferSection(TRichEdit& source, TRichEdit& work, int start, int found)
 {
     work.clear();
     copyPictures(*source.document(), start, found, *work.document());
-    source.setSelection(start, found - start);
+    source.setSelection(start, std::max(found - start, 0));
     const QTextDocumentFragment fragment = source.selectionFragment();
     source.setSelection(0, 0);
     if (!fragment.isEmpty())
         work.insertFragment(fragment);
     work.releaseFormatCache();
+}
+
+// The end of the paragraph holding `position`, or of the table holding it.
+int chunkEndAfter(const QTextDocument& document, int position)
+{
+    QTextCursor c(const_cast<QTextDocument*>(&document));
+    c.setPosition(std::clamp(position, 0, document.characterCount() - 1));
+    if (const QTextTable* table = c.currentTable())
+        return table->lastPosition() + 1;
+    return c.block().position() + c.block().length();
+}
+
+// The start of the paragraph holding `position`, or -1 inside a table.
+int paragraphStart(const QTextDocument& document, int position)
+{
+    QTextCursor c(const_cast<QTextDocument*>(&document));
+    c.setPosition(std::clamp(position, 0, document.characterCount() - 1));
+    return c.currentTable() ? -1 : c.block().position();
 }
 
 QRect deviceRect(const QPainter& canvas, const QRect& twips)
@@ -97,28 +117,69 @@ void TPreviewPrinter::PaginateRichText(TRichEdit& source)
         int found = source.findText(marker, start, length, true);
         if (found < 0)
             found = length;
-        transferSection(source, *work, start, found);
+        paginateSection(
+            source, *work, start, std::max(start, std::min(found, source.textLength())), n);
         start = found + int(marker.size()) + 1;
-        int pos = 0;
-        bool more = true;
-        while (more) {
-            if (pos > 0)
-                NewPage();
-            DrawHeaderFooter(m_pageStartNo + ++n);
-            const PageMargins margins{m_textOptions.MarginLeft, m_textOptions.MarginTop,
-                m_textOptions.MarginRight, m_textOptions.MarginBottom};
-            const QRect rect = textRectTwips(
-                margins, m_metrics.pageWidth, m_metrics.pageHeight, m_metrics.ppiX, m_metrics.ppiY);
-            const int before = pos;
-            RenderRichTextRange(work.get(), Canvas(), rect, pos, more);
-            more = more && pos > before; // a render that takes nothing would never end
-        }
         if (start > length)
             break;
         NewPage();
     }
     EndDoc();
     work->releaseFormatCache();
+}
+
+// Renders source start..end page by page. A long section travels in chunks, so the work
+// control's laid-out height stays within what Qt's text layout handles at printer resolution
+// (it stalls beyond some eight million device pixels); the next chunk is taken where a page
+// ends at a paragraph start, or, failing that, on a new page.
+void TPreviewPrinter::paginateSection(
+    TRichEdit& source, TRichEdit& work, int start, int end, int& n)
+{
+    int chunkEnd = transferChunk(source, work, start, end, start);
+    int pos = 0;
+    bool more = true;
+    for (bool first = true; more; first = false) {
+        if (!first)
+            NewPage();
+        DrawHeaderFooter(m_pageStartNo + ++n);
+        const int before = pos;
+        RenderRichTextRange(&work, Canvas(), textRect(), pos, more);
+        more = more && pos > before; // a render that takes nothing would never end
+        const bool nearChunkEnd = chunkEnd - start - pos < 2 * (pos - before);
+        if (chunkEnd < end && pos > before && (nearChunkEnd || !more)) {
+            // Before the next page could use the chunk up, the next chunk starts with the
+            // paragraph that page starts in, which lays out as before. Only a chunk used up
+            // (inside a table) goes on on a new page.
+            const int paragraph = paragraphStart(*work.document(), pos);
+            if (paragraph >= 0 || !more) {
+                const int from = paragraph >= 0 ? paragraph : pos;
+                start += from;
+                pos -= from;
+                chunkEnd = transferChunk(source, work, start, end, start + pos);
+                more = true;
+            }
+        }
+    }
+}
+
+// Moves start..end, or a chunk of it reaching well beyond `next`, where rendering goes on.
+int TPreviewPrinter::transferChunk(TRichEdit& source, TRichEdit& work, int start, int end, int next)
+{
+    const int chunkEnd = std::min(chunkEndAfter(*source.document(), next + m_chunkChars), end);
+    transferSection(source, work, start, chunkEnd);
+    if (chunkEnd < end && work.textLength() != chunkEnd - start) { // positions would not map
+        transferSection(source, work, start, end);
+        return end;
+    }
+    return chunkEnd;
+}
+
+QRect TPreviewPrinter::textRect() const
+{
+    const TTextOptions& o = m_textOptions;
+    const PageMargins margins{o.MarginLeft, o.MarginTop, o.MarginRight, o.MarginBottom};
+    return textRectTwips(
+        margins, m_metrics.pageWidth, m_metrics.pageHeight, m_metrics.ppiX, m_metrics.ppiY);
 }
 
 void TPreviewPrinter::RenderRichTextRange(

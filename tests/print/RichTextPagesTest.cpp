@@ -128,6 +128,24 @@ TEST_F(Pagination, SectionsAreNumberedOnWithHeaderAndFooter)
     EXPECT_EQ(pageNumbers(m_printer), QStringList({"Page 5", "Page 6"}));
 }
 
+// A long section travels in chunks, which keeps Qt's layout within its limits at printer
+// resolution; a chunk larger than a page leaves the pages as they were.
+TEST_F(Pagination, ChunksKeepThePages)
+{
+    m_printer.TextOptions().PrintPageNumber = TPrintPageNumber::pnNone;
+    QStringList pages[2];
+    for (const int i : {0, 1}) {
+        m_printer.setSectionChunk(i == 0 ? 1000000 : 5000);
+        QStringList paragraphs; // some longer than a page, so pages end inside them
+        for (int p = 0; p < 20; ++p)
+            paragraphs << QStringLiteral("word%1 ").arg(p).repeated(100 + 100 * (p % 5));
+        paginate(paragraphs.join(QLatin1Char('\n')));
+        pages[i] = bodyTexts(m_printer);
+    }
+    EXPECT_GT(pages[0].size(), 5);
+    EXPECT_EQ(pages[1], pages[0]);
+}
+
 TEST_F(Pagination, MarginsAreInchesWhateverTheUnits)
 {
     m_printer.SetUnits(TUnits::unCentimeters);
@@ -214,6 +232,7 @@ TEST_F(Pagination, PicturesTravelWithTheirSection)
 }
 
 // Every line of every sample document lands on exactly one page.
+// Also when the work control takes only a few dozen characters at a time.
 TEST(PaginationCorpus, NoTextLostOrDoubled)
 {
     const QDir dir(QStringLiteral(CORVANE_TESTDATA "/rtf"));
@@ -222,14 +241,17 @@ TEST(PaginationCorpus, NoTextLostOrDoubled)
     for (const QString& name : files) {
         TRichEdit source;
         source.loadFromFile(dir.filePath(name));
-        TPreviewPrinter printer;
-        printer.TextOptions().PrintPageNumber = TPrintPageNumber::pnNone;
-        printer.PaginateRichText(source);
         const QString text = withoutBlanks(source.document()->toRawText());
-        // Hidden text would still be found by a search in a PDF.
-        for (const bool visibleOnly : {true, false})
-            EXPECT_EQ(withoutBlanks(bodyTexts(printer, visibleOnly).join(QString())), text)
-                << name.toStdString() << (visibleOnly ? " visible" : " recorded");
+        for (const int chunk : {20000, 40}) {
+            TPreviewPrinter printer;
+            printer.TextOptions().PrintPageNumber = TPrintPageNumber::pnNone;
+            printer.setSectionChunk(chunk);
+            printer.PaginateRichText(source);
+            // Hidden text would still be found by a search in a PDF.
+            for (const bool visibleOnly : {true, false})
+                EXPECT_EQ(withoutBlanks(bodyTexts(printer, visibleOnly).join(QString())), text)
+                    << name.toStdString() << " " << chunk << (visibleOnly ? " visible" : "");
+        }
     }
 }
 
