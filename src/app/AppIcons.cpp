@@ -3,6 +3,7 @@
 
 #include "app/PaintedIcon.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -133,7 +134,7 @@ void paintBook(QPainter& p)
     p.drawRoundedRect(QRectF(1.5, 0.5, 13, 12.5), 1, 1);
     p.setPen(outline(QColor(90, 20, 120), 1.2));
     p.drawLine(QPointF(3.5, 1), QPointF(3.5, 12.5));
-    QFont f(QStringLiteral("DejaVu Sans"));
+    QFont f = QGuiApplication::font(); // the face the window uses anyway: no extra font loaded
     f.setPixelSize(11);
     f.setBold(true);
     p.setFont(f);

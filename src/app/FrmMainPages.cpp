@@ -151,6 +151,8 @@ void TFormMain::createDisplayPage()
     timeFont.setBold(true);
     ZeitAnzeigePanel->setFont(timeFont);
     ZeitAnzeigePanel->setAutoFillBackground(true);
+    // It paints every pixel itself, so its once-a-second change repaints nothing beneath it.
+    ZeitAnzeigePanel->setAttribute(Qt::WA_OpaquePaintEvent);
     QPalette pal = ZeitAnzeigePanel->palette();
     pal.setColor(QPalette::Window, QColor(0, 0, 128)); // navy
     pal.setColor(QPalette::WindowText, QColor(255, 255, 0));
