@@ -4,6 +4,7 @@
 // Unicode character, as a help file or letter would have.
 #include "richedit/RichTextFile.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QTextDocument>
 #include <benchmark/benchmark.h>
@@ -48,6 +49,14 @@ BENCHMARK(readRtf)->Unit(benchmark::kMillisecond)->MinTime(3.0);
 
 int main(int argc, char** argv)
 {
+    // CORVANE_BENCH_RTF_OUT=FILE writes the document and stops, so other readers can be timed
+    // on the very same file (bench/rtf_vs_soffice.sh).
+    if (const QByteArray out = qgetenv("CORVANE_BENCH_RTF_OUT"); !out.isEmpty()) {
+        QFile file(QString::fromLocal8Bit(out));
+        return file.open(QIODevice::WriteOnly) && file.write(wordProcessorRtf(5 * 1024 * 1024)) > 0
+            ? 0
+            : 1;
+    }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
