@@ -1,6 +1,7 @@
 // Corvane — SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/ShellNotifyIcon.h"
 
+#include <QGuiApplication>
 #include <QPointer>
 #include <QSystemTrayIcon>
 #include <QWidget>
@@ -62,7 +63,10 @@ bool Shell_NotifyIcon(NotifyIconMessage message, const TNotifyIconData& data)
         }
         apply(icon, data);
         icons[key] = icon;
-        if (QSystemTrayIcon::isSystemTrayAvailable())
+        // On X11 it is shown even while no tray is there: Qt puts it into a tray that starts
+        // later (a panel that comes up after the program at log-on).
+        if (QSystemTrayIcon::isSystemTrayAvailable()
+            || QGuiApplication::platformName() == QLatin1String("xcb"))
             icon->show();
         return true;
     }

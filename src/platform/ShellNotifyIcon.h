@@ -31,7 +31,7 @@ enum class NotifyIconMessage { Add = 0, Modify = 1, Delete = 2 };
 
 // Shell_NotifyIcon with QSystemTrayIcon: one tray icon per window and id. A left click
 // reaches the callback as WM_LBUTTONDOWN and a right click as WM_RBUTTONDOWN. Where no tray is
-// available the icon is kept all the same (it appears when a tray does). Returns false for a
+// available yet the icon waits for one. Returns false for a
 // Modify or Delete of an icon that was never added.
 bool Shell_NotifyIcon(NotifyIconMessage message, const TNotifyIconData& data);
 
