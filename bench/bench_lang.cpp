@@ -1,6 +1,7 @@
 // Corvane — SPDX-License-Identifier: GPL-3.0-or-later
 // Language scripts: a single-text lookup in a 400-key script, and translating the whole
 // main window, as the program does at start-up and after the options close.
+#include "BenchHome.h"
 #include "app/FrmMain.h"
 #include "lang/LangScript.h"
 #include "lang/TransProg.h"
@@ -63,15 +64,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QTemporaryDir dir;
     home = &dir;
-    QDir(dir.path()).mkpath(QStringLiteral("LScripts"));
-    QDir(dir.path()).mkpath(QStringLiteral("Data"));
-    QFile::copy(QStringLiteral(CORVANE_SOURCE_DIR "/data/LScripts/German.lng"),
-        dir.filePath(QStringLiteral("LScripts/German.lng")));
-    QFile config(dir.filePath(QStringLiteral("Data/CORVANE.INI")));
-    config.open(QIODevice::WriteOnly);
-    config.write("[Language]\r\nFile=German.lng\r\n");
-    config.close();
-    qputenv("CORVANE_HOME", dir.path().toLocal8Bit());
+    makeBenchHome(dir, "German");
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -1,6 +1,7 @@
 // Corvane — SPDX-License-Identifier: GPL-3.0-or-later
 // The countdown list at scale: 10 000 and 100 000 entries loaded into the tree and the
 // chooser, saved, and one entry added with its clash scan.
+#include "BenchHome.h"
 #include "app/FrmMain.h"
 #include "timelist/TimelistFile.h"
 #include "timelist/TimerEntry.h"
@@ -105,12 +106,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QTemporaryDir dir;
     home = &dir;
-    QDir(dir.path()).mkpath(QStringLiteral("Data"));
-    QFile config(dir.filePath(QStringLiteral("Data/CORVANE.INI")));
-    config.open(QIODevice::WriteOnly);
-    config.write("[Language]\r\nFile=English.lng\r\n");
-    config.close();
-    qputenv("CORVANE_HOME", dir.path().toLocal8Bit());
+    makeBenchHome(dir, "English");
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
