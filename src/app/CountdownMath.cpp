@@ -45,6 +45,26 @@ QString spanText(TDateTime span)
     return durationText(s);
 }
 
+qint64 msUntilChange(TDateTime endTime, TDateTime now, int totalSeconds, int frameHeight)
+{
+    const double leftMs = (endTime - now) * millisecondsPerDay;
+    const double nowMs = now * millisecondsPerDay;
+    if (!std::isfinite(leftMs) || !std::isfinite(nowMs) || std::fabs(leftMs) > 9.0e18
+        || std::fabs(nowMs) > 9.0e18)
+        return 0;
+    // Rounded to the millisecond as the tick rounds them.
+    const qint64 left = std::llround(leftMs);
+    if (left <= 0)
+        return 0;
+    const qint64 untilShownChanges = std::min(left, left % 1000 + 1);
+    const int d = SecondsBetween(endTime, now);
+    if (progressHeight(d, totalSeconds, frameHeight)
+        == progressHeight(d - 1, totalSeconds, frameHeight))
+        return untilShownChanges;
+    const qint64 intoClockSecond = (std::llround(nowMs) % 1000 + 1000) % 1000;
+    return std::min(untilShownChanges, 1000 - intoClockSecond);
+}
+
 int progressHeight(int d, int totalSeconds, int frameHeight)
 {
     if (totalSeconds == 0)

@@ -31,6 +31,12 @@ int progressHeight(int d, int totalSeconds, int frameHeight);
 // 3 when that falls outside 0..3 or when the picture is less than 3 pixels high.
 int trayIconIndex(int height, int frameHeight);
 
+// Milliseconds from now until a tick of a run of totalSeconds could show something new: the
+// time left reaching its next whole second, the end, or the clock reaching its next whole
+// second when that moves the progress picture (it counts whole seconds of the clock). 0 when
+// the end has come; never more than 1000.
+qint64 msUntilChange(TDateTime endTime, TDateTime now, int totalSeconds, int frameHeight);
+
 // The editor's duration as a span. Hours run 0..99 (longer than a day is carried, never
 // refused); minutes and seconds 0..59. Anything else throws CorvaneError
 // "Invalid argument to time encode".

@@ -7,6 +7,7 @@
 #include "lang/MessDlg.h"
 #include "platform/ErrorHandler.h"
 #include "platform/PageControl.h"
+#include "platform/Timer.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -87,12 +88,15 @@ void TFormMain::closeEvent(QCloseEvent* event)
     }
     // Also after a failed save: the window stays and keeps its place above others.
     SuspendTopmost = false;
+    Timer1->wake();
     event->ignore();
 }
 
 bool TFormMain::FormClose()
 {
     SuspendTopmost = true;
+    // A running countdown's next tick lets go of the topmost place before the question.
+    Timer1->wake();
     if (ProgOptions.GenOptions[3]) {
         SuspendTopmost = MsgDialog(LangText(QStringLiteral("Messages"),
                                        QStringLiteral("Do you really want to exit the program?")),

@@ -17,13 +17,14 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
-class QTimer;
 class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace corvane {
 
+class ClockChangeWatch;
 class TImageButton;
+class TTimer;
 class TPageControl;
 
 // The main window: a page control with six pages — Display (the countdown), Enter (the
@@ -150,7 +151,7 @@ private:
     QLabel* OptionStartPanel = nullptr;
     QLabel* AboutStartPanel = nullptr;
     QPushButton* ExitButton = nullptr;
-    QTimer* Timer1 = nullptr;
+    TTimer* Timer1 = nullptr;
     QList<QIcon> ProgImgLst;
 
     // Display page.

@@ -1,19 +1,20 @@
 // Corvane — SPDX-License-Identifier: GPL-3.0-or-later
 // The countdown engine. Its state is the look of the three image buttons (ready: Start up,
 // running: Start down, paused: Pause down, ended: Start down with Pause disabled) plus
-// EndTime, PauseRemaining, TotalSeconds and SoundFile. A 100 ms tick measures the time left
-// against the local clock, so moving the clock moves the end.
+// EndTime, PauseRemaining, TotalSeconds and SoundFile. A tick on a 100 ms grid measures the
+// time left against the local clock, so moving the clock moves the end; ticks that would
+// change nothing are skipped (see TTimer).
 #include "app/CountdownMath.h"
 #include "app/DesignPictures.h"
 #include "app/FrmMain.h"
 #include "app/ImageButton.h"
 #include "lang/MessDlg.h"
 #include "platform/ErrorHandler.h"
+#include "platform/Timer.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
-#include <QTimer>
 #include <cmath>
 
 namespace corvane {
@@ -39,7 +40,7 @@ void TFormMain::connectCountdownHandlers()
     connect(PauseButton, &TImageButton::mouseUp, this, guard([this] { PauseImageMouseUp(); }));
     connect(StopButton, &TImageButton::mouseDown, this, guard([this] { StopImageMouseDown(); }));
     connect(StopButton, &TImageButton::mouseUp, this, guard([this] { StopImageMouseUp(); }));
-    connect(Timer1, &QTimer::timeout, this, guard([this] { Timer1Timer(); }));
+    connect(Timer1, &TTimer::timeout, this, guard([this] { Timer1Timer(); }));
 }
 
 int TFormMain::progressFrameHeight() const
@@ -137,8 +138,14 @@ void TFormMain::Timer1Timer()
         updateTrayIcon(TrayIconIndex);
     // Compared in whole milliseconds: a day count carries rounding noise far below that,
     // which must not hold the alarm back for another tick.
-    if (std::llround((EndTime - now) * millisecondsPerDay) <= 0)
+    if (std::llround((EndTime - now) * millisecondsPerDay) <= 0) {
         endSequence();
+        return;
+    }
+    // Every tick before the next change would show exactly this again, so the timer need
+    // not wake for them. One millisecond more because the clock's milliseconds and the
+    // timer's are counted apart: waking before the change would only cost another tick.
+    Timer1->tickAgainIn(msUntilChange(EndTime, now, TotalSeconds, frame) + 1);
 }
 
 void TFormMain::endSequence()

@@ -4,8 +4,11 @@
 #include "app/AppIcons.h"
 #include "app/FrmMain.h"
 #include "app/ImageButton.h"
+#include "app/TimeDisplay.h"
+#include "platform/ClockChangeWatch.h"
 #include "platform/ErrorHandler.h"
 #include "platform/PageControl.h"
+#include "platform/Timer.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -14,7 +17,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -110,8 +112,11 @@ void TFormMain::createControls()
     TimerControl->setFixedSize(
         formWidth, std::max(pagesHeight, TimerControl->minimumSizeHint().height()));
     createExitButton();
-    Timer1 = named(new QTimer(this), "Timer1");
+    Timer1 = named(new TTimer(this), "Timer1");
     Timer1->setInterval(100);
+    // The countdown is planned by the wall clock; when the clock is set, its plan is redone
+    // at the next tick.
+    connect(new ClockChangeWatch(this), &ClockChangeWatch::changed, Timer1, &TTimer::wake);
 }
 
 void TFormMain::createPages()
@@ -142,17 +147,18 @@ void TFormMain::createDisplayPage()
     TopicsCombo->setToolTip(QStringLiteral("Select countdown"));
     TopicsCombo->setAccessibleName(QStringLiteral("Select countdown"));
 
-    ZeitAnzeigePanel = named(new QLabel(QStringLiteral("00:00:00"), Anzeige), "ZeitAnzeigePanel");
+    ZeitAnzeigePanel
+        = named(new TTimeDisplay(QStringLiteral("00:00:00"), Anzeige), "ZeitAnzeigePanel");
     ZeitAnzeigePanel->setGeometry(8, 32, 225, 49);
+    // A fixed size keeps its text changes from asking every layout up to the window to
+    // recompute, which made the page control repaint the whole window once a second.
+    ZeitAnzeigePanel->setFixedSize(225, 49);
     ZeitAnzeigePanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     ZeitAnzeigePanel->setAlignment(Qt::AlignCenter);
     QFont timeFont(QStringLiteral("Arial"));
     timeFont.setPixelSize(40);
     timeFont.setBold(true);
     ZeitAnzeigePanel->setFont(timeFont);
-    ZeitAnzeigePanel->setAutoFillBackground(true);
-    // It paints every pixel itself, so its once-a-second change repaints nothing beneath it.
-    ZeitAnzeigePanel->setAttribute(Qt::WA_OpaquePaintEvent);
     QPalette pal = ZeitAnzeigePanel->palette();
     pal.setColor(QPalette::Window, QColor(0, 0, 128)); // navy
     pal.setColor(QPalette::WindowText, QColor(255, 255, 0));

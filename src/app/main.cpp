@@ -25,6 +25,15 @@ void substituteWindowsFonts()
         {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
 }
 
+// Corvane's windows are small and repaint a few thousand pixels at a time. Through X11's
+// shared memory every such flush waits for a round trip to the server (and wakes a second
+// thread); sending the pixels down the socket is cheaper. A user's own setting wins.
+void preferSocketPixelTransfer()
+{
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+        qputenv("QT_XCB_NO_MITSHM", "1");
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -36,6 +45,7 @@ int main(int argc, char** argv)
             stderr);
         return 1;
     }
+    preferSocketPixelTransfer();
     corvane::TApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvane"));
     QApplication::setWindowIcon(corvane::applicationIcon());

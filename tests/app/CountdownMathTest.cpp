@@ -133,3 +133,53 @@ TEST(CountdownMath, ThreeSecondRunAcrossMidnightTicksDownWithoutAJump)
     EXPECT_EQ(shown, (QStringList{"00:00:02", "00:00:01", "00:00:00"}));
     EXPECT_LE(tick, 31); // ends within one tick after its end time
 }
+
+TEST(CountdownMath, NothingChangesBeforeTheNextWholeSecondOfTheTimeLeft)
+{
+    const TDateTime end = at(today, 10, 0, 3, 370);
+    // A long run: the progress picture does not move at the clock's next second.
+    const int hour = 3600;
+    EXPECT_EQ(msUntilChange(end, at(today, 10, 0, 0, 470), hour, 118), 901); // 2.900 -> 1.999
+    EXPECT_EQ(msUntilChange(end, at(today, 10, 0, 0, 100), hour, 118), 271); // 3.270 -> 2.999
+    EXPECT_EQ(msUntilChange(end, at(today, 10, 0, 3, 300), hour, 118), 70); // the end itself
+    EXPECT_EQ(msUntilChange(end, end, hour, 118), 0);
+    EXPECT_EQ(msUntilChange(end, end + 1.0, hour, 118), 0);
+    EXPECT_EQ(msUntilChange(std::numeric_limits<double>::quiet_NaN(), end, hour, 118), 0);
+    // A short one: every clock second moves the picture (4 s in 118 pixels).
+    EXPECT_EQ(msUntilChange(end, at(today, 10, 0, 0, 470), 4, 118), 530);
+    EXPECT_EQ(msUntilChange(end, at(today, 10, 0, 2, 999), 4, 118), 1);
+    // Across midnight the clock's seconds go on counting.
+    EXPECT_EQ(msUntilChange(at(today + 1, 0, 0, 5), at(today, 23, 59, 59, 800), 6, 118), 200);
+}
+
+TEST(CountdownMath, EveryChangeOfARunFallsOnAMomentThePlanPredicted)
+{
+    // Looks at every millisecond of runs short and long (the picture moving at every clock
+    // second or only now and then); wherever what a tick would show changes, the plan made
+    // at the last wake-up must not have pointed past it.
+    for (const int seconds : {4, 150}) {
+        const TDateTime start = at(today, 23, 59, 57, 613);
+        const TDateTime end = start + editorDuration(0, seconds / 60, seconds % 60);
+        const int total = SecondsBetween(end, start);
+        auto picture = [&](TDateTime now) {
+            const int height = progressHeight(SecondsBetween(end, now), total, 118);
+            return std::make_tuple(spanText(end - now), height, now >= end);
+        };
+        auto previous = picture(start);
+        qint64 plannedAt = msUntilChange(end, start, total, 118);
+        int wakes = 0;
+        for (qint64 ms = 1; ms <= seconds * 1000; ++ms) {
+            const TDateTime now = start + ms / millisecondsPerDay;
+            const auto shown = picture(now);
+            if (shown != previous) {
+                ASSERT_LE(plannedAt, ms) << seconds << " s run, at " << ms;
+            }
+            if (ms >= plannedAt) {
+                plannedAt = ms + msUntilChange(end, now, total, 118);
+                ++wakes;
+            }
+            previous = shown;
+        }
+        EXPECT_LE(wakes, seconds * 2 + 2) << seconds;
+    }
+}

@@ -5,13 +5,16 @@
 #include "ProgramFolderFixture.h"
 #include "app/ImageButton.h"
 #include "app/TrayIcons.h"
+#include "platform/ClockChangeWatch.h"
+#include "platform/Timer.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QSpinBox>
-#include <QTimer>
 #include <QTreeWidget>
+#include <algorithm>
 #include <memory>
+#include <tuple>
 
 using namespace corvane;
 using namespace corvane::test;
@@ -48,6 +51,7 @@ protected:
     {
         form.reset();
         Clock::setSource({});
+        TTimer::setMonotonic({});
         ProgramFolderFixture::TearDown();
     }
     void start() { form = std::make_unique<TFormMain>(std::make_unique<FakeSound>(&played)); }
@@ -61,14 +65,14 @@ protected:
         Q_EMIT button(name)->mouseDown();
         Q_EMIT button(name)->mouseUp();
     }
-    bool running() const { return form->findChild<QTimer*>(QStringLiteral("Timer1"))->isActive(); }
+    TTimer* timer() const { return form->findChild<TTimer*>(QStringLiteral("Timer1")); }
+    bool running() const { return timer()->isActive(); }
     // Moves the clock on and delivers one tick, as the 100 ms timer would.
     void tick(int ms = 100)
     {
         m_now = m_now.addMSecs(ms);
         if (running())
-            QMetaObject::invokeMethod(
-                form->findChild<QTimer*>(QStringLiteral("Timer1")), "timeout");
+            QMetaObject::invokeMethod(timer(), "timeout");
     }
     QString display() const
     {
@@ -329,4 +333,52 @@ TEST_F(Countdown, RunningLocksTheEditorPages)
     EXPECT_TRUE(form->findChild<QWidget*>(QStringLiteral("pnlList"))->isHidden());
     press("StopButton");
     EXPECT_FALSE(form->findChild<QWidget*>(QStringLiteral("pnlEnter"))->isHidden());
+}
+
+TEST_F(Countdown, WakesWhenTheTimeLeftChangesAndRingsAtTheEnd)
+{
+    // The timer's own clock runs with the test's; ticks come exactly when the timer asks.
+    m_now = QDateTime(QDate(2026, 12, 7), QTime(10, 0, 0, 370));
+    const QDateTime origin = m_now;
+    TTimer::setMonotonic([&] { return origin.msecsTo(m_now); });
+    start();
+    chooseEntry(1); // one minute
+    DialogScript dialogs({acceptDialog()});
+    press("StartButton");
+    int wakes = 0;
+    QStringList late;
+    while (running() && wakes < 1000) {
+        const QString before = display();
+        m_now = origin.addMSecs(timer()->nextTickAt());
+        QMetaObject::invokeMethod(timer(), "deliver");
+        ++wakes;
+        // "00:00:58" is due when 58.999 s are left, 1001 ms after the start, and so on; the
+        // first tick comes one interval after the start.
+        if (display() != before && dialogs.shown() == 0) {
+            const int left = display().right(2).toInt() + display().mid(3, 2).toInt() * 60;
+            const qint64 due = std::max<qint64>(100, (59 - left) * 1000 + 1);
+            if (origin.msecsTo(m_now) > due + 2)
+                late << display();
+        }
+    }
+    EXPECT_TRUE(late.isEmpty()) << late.join(' ').toStdString();
+    EXPECT_EQ(dialogs.shown(), 1);
+    const qint64 alarmAt = origin.msecsTo(m_now);
+    EXPECT_GE(alarmAt, 60000);
+    EXPECT_LE(alarmAt, 60002);
+    EXPECT_EQ(display(), QStringLiteral("00:00:00"));
+    EXPECT_LE(wakes, 130); // the changes of a minute's picture, not 600 ticks
+}
+
+TEST_F(Countdown, SettingTheClockWakesTheNextTick)
+{
+    const QDateTime origin = m_now;
+    TTimer::setMonotonic([&] { return origin.msecsTo(m_now); });
+    start();
+    chooseEntry(1);
+    press("StartButton");
+    tick(100); // 59.9 s left: nothing new to show for 900 ms
+    EXPECT_EQ(timer()->nextTickAt(), 1001);
+    Q_EMIT form->findChild<ClockChangeWatch*>()->changed();
+    EXPECT_EQ(timer()->nextTickAt(), 200);
 }

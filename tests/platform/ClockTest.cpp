@@ -35,6 +35,44 @@ TEST(Clock, keepsMilliseconds)
     EXPECT_FALSE(fromDateTime(std::numeric_limits<double>::quiet_NaN()).isValid());
 }
 
+TEST(Clock, instantAndOffsetGiveTheSameDaysAsTheLocalFields)
+{
+    // Local fields, offset from UTC: the instant is rebuilt from them, so the cases do not
+    // depend on the machine's zone.
+    const struct {
+        QDate date;
+        QTime time;
+        int offset;
+        double days;
+    } cases[] = {
+        {{1970, 1, 1}, {0, 0}, 0, 25569.0},
+        {{2024, 2, 29}, {18, 0}, 3600, 45351.75},
+        {{2024, 2, 29}, {18, 0}, -5 * 3600 - 1800, 45351.75},
+        {{1899, 12, 29}, {6, 0}, 7200, -1.25},
+        {{1899, 12, 30}, {0, 0}, -3600, 0.0},
+    };
+    for (const auto& c : cases) {
+        const qint64 ms
+            = QDateTime(c.date, c.time, Qt::UTC).toMSecsSinceEpoch() - c.offset * 1000LL;
+        EXPECT_DOUBLE_EQ(toDateTime(ms, c.offset), c.days) << c.date.toString().toStdString();
+    }
+    // The last millisecond of a day stays on that day, bit for bit as the field overload.
+    const QDateTime lastMs(QDate(2031, 7, 14), QTime(23, 59, 59, 999));
+    const qint64 ms = QDateTime(lastMs.date(), lastMs.time(), Qt::UTC).toMSecsSinceEpoch();
+    EXPECT_EQ(toDateTime(ms, 0), toDateTime(lastMs));
+    EXPECT_EQ(toDateTime(ms + 1, 0), toDateTime(local(2031, 7, 15, 0, 0)));
+}
+
+TEST(Clock, realClockAgreesWithTheLocalTime)
+{
+    Clock::setSource({});
+    const double before = toDateTime(QDateTime::currentDateTime());
+    const double now = Clock::now();
+    const double after = toDateTime(QDateTime::currentDateTime());
+    EXPECT_LE(before, now);
+    EXPECT_LE(now, after);
+}
+
 TEST(Clock, sourceCanBeReplacedAndRestored)
 {
     const QDateTime fixed = local(2030, 1, 2, 3, 4, 5, 6);
