@@ -1,6 +1,6 @@
 // Corvane — SPDX-License-Identifier: GPL-3.0-or-later
 // How late the alarm comes on the real clock: runs 20 countdowns of 2 s in the real main
-// window (with its real 100 ms timer) and measures, for each, the time from the moment the
+// window (with its real timer) and measures, for each, the time from the moment the
 // countdown should end to the moment the alarm message is on its way to the screen.
 // Run under a display (Xvfb) or offscreen: bench/countdown_accuracy [RUNS]
 #include "app/FrmMain.h"
