@@ -166,10 +166,4 @@ void TTimeDisplay::changeEvent(QEvent* event)
     QLabel::changeEvent(event);
 }
 
-void TTimeDisplay::resizeEvent(QResizeEvent* event)
-{
-    m_originFor = QRect();
-    QLabel::resizeEvent(event);
-}
-
 } // namespace corvane

@@ -22,7 +22,6 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     enum class Glyphs { Unknown, Usable, Unusable };

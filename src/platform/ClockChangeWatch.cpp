@@ -46,9 +46,10 @@ bool ClockChangeWatch::arm()
 #ifdef __linux__
     timespec now{};
     clock_gettime(CLOCK_REALTIME, &now);
-    itimerspec spec{};
-    spec.it_value.tv_sec = now.tv_sec + time_t(100) * 365 * 24 * 3600;
-    return timerfd_settime(m_fd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &spec, nullptr) == 0;
+    itimerspec farFuture{};
+    farFuture.it_value.tv_sec = now.tv_sec + time_t(100) * 365 * 24 * 3600;
+    return timerfd_settime(m_fd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &farFuture, nullptr)
+        == 0;
 #else
     return false;
 #endif
