@@ -57,16 +57,20 @@ QPoint ConfigFile::readPosition(const QPoint& defaultPos) const
 
 void ConfigFile::writeOptions(const TOptionsRec& o, const QPoint& position)
 {
+    const auto number = [](int n) { return QString::number(n); };
+    std::vector<ProfileWrite> writes;
     for (int n = 1; n <= 4; ++n)
-        m_ini.writeBool(General, optionKey(n), o.GenOptions[n]);
-    m_ini.writeString(Language, QStringLiteral("File"), o.LangFile);
-    m_ini.writeString(Font, QStringLiteral("Name"), o.ProgFont.Name);
-    m_ini.writeInteger(Font, QStringLiteral("Color"), o.ProgFont.Color);
-    m_ini.writeInteger(Messages, QStringLiteral("Start color"), o.MsgStartColor);
-    m_ini.writeInteger(Messages, QStringLiteral("End color"), o.MsgEndColor);
-    m_ini.writeString(General, QStringLiteral("Theme"), o.Theme);
-    m_ini.writeInteger(General, QStringLiteral("Left"), position.x());
-    m_ini.writeInteger(General, QStringLiteral("Top"), position.y());
+        writes.push_back({General, optionKey(n), number(o.GenOptions[n] ? 1 : 0)});
+    writes.push_back({Language, QStringLiteral("File"), o.LangFile});
+    writes.push_back({Font, QStringLiteral("Name"), o.ProgFont.Name});
+    writes.push_back({Font, QStringLiteral("Color"), number(o.ProgFont.Color)});
+    writes.push_back({Messages, QStringLiteral("Start color"), number(o.MsgStartColor)});
+    writes.push_back({Messages, QStringLiteral("End color"), number(o.MsgEndColor)});
+    writes.push_back({General, QStringLiteral("Theme"), o.Theme});
+    writes.push_back({General, QStringLiteral("Left"), number(position.x())});
+    writes.push_back({General, QStringLiteral("Top"), number(position.y())});
+    // One replacement of the file instead of a dozen: a large file is copied and synced once.
+    m_ini.writeStrings(writes);
 }
 
 } // namespace corvane

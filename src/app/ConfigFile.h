@@ -8,8 +8,8 @@
 
 namespace corvane {
 
-// Data\CORVANE.INI: the keys of the shared settings and the window position. Each function
-// reads or writes its keys one at a time, so the file keeps whatever else it holds.
+// Data\CORVANE.INI: the keys of the shared settings and the window position. Only these
+// keys are read or written, so the file keeps whatever else it holds.
 class ConfigFile {
 public:
     explicit ConfigFile(const QString& path)
@@ -20,6 +20,8 @@ public:
     static QString defaultPath(); // <program folder>/Data/CORVANE.INI
 
     const QString& path() const { return m_ini.path(); }
+    // Why the settings read are the defaults although the file is there (see ProfileFile).
+    FileRead status() const { return m_ini.status(); }
 
     // "Language" / "File"; empty when absent, which asks for the first-start choice.
     QString storedLanguage() const;
@@ -30,7 +32,7 @@ public:
     TOptionsRec readOptions() const;
     QPoint readPosition(const QPoint& defaultPos) const;
 
-    // In the order the keys are first created in a new file.
+    // In the order the keys are first created in a new file, as one atomic write.
     void writeOptions(const TOptionsRec& options, const QPoint& position);
 
 private:

@@ -1,6 +1,10 @@
 // Corvane — SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/ProfileDocument.h"
 
+#include "platform/ProfileIndex.h"
+
+#include <algorithm>
+
 namespace corvane {
 
 namespace {
@@ -8,18 +12,17 @@ constexpr qsizetype maxValueUnits = 2047;
 const QString crlf = QStringLiteral("\r\n");
 
 // The profile functions' blanks; Unicode spaces such as U+00A0 are ordinary characters.
-bool isBlank(QChar c)
+constexpr bool isBlankUnit(char16_t u)
 {
-    const char16_t u = c.unicode();
     return u == ' ' || (u >= '\t' && u <= '\r') || u == 0x1A;
 }
 
 QStringView trimmed(QStringView s)
 {
     qsizetype begin = 0, end = s.size();
-    while (begin < end && isBlank(s[begin]))
+    while (begin < end && isBlankUnit(s[begin].unicode()))
         ++begin;
-    while (end > begin && isBlank(s[end - 1]))
+    while (end > begin && isBlankUnit(s[end - 1].unicode()))
         --end;
     return s.sliced(begin, end - begin);
 }
@@ -27,27 +30,9 @@ QStringView trimmed(QStringView s)
 QStringView withoutLeadingBlanks(QStringView s)
 {
     qsizetype begin = 0;
-    while (begin < s.size() && isBlank(s[begin]))
+    while (begin < s.size() && isBlankUnit(s[begin].unicode()))
         ++begin;
     return s.sliced(begin);
-}
-
-// Simple case folding code point by code point, as QString::compare does without case.
-QString folded(QStringView s)
-{
-    QString out;
-    out.reserve(s.size());
-    for (qsizetype i = 0; i < s.size(); ++i) {
-        const QChar c = s[i];
-        if (c.isHighSurrogate() && i + 1 < s.size() && s[i + 1].isLowSurrogate()) {
-            const char32_t cp = QChar::toCaseFolded(QChar::surrogateToUcs4(c, s[i + 1]));
-            out.append(QChar::highSurrogate(cp)).append(QChar::lowSurrogate(cp));
-            ++i;
-        } else {
-            out.append(c.toCaseFolded());
-        }
-    }
-    return out;
 }
 
 QStringView withoutQuotes(QStringView s)
@@ -108,25 +93,9 @@ char16_t ProfileDocument::unitAt(qsizetype offset) const
     }
 }
 
-// CR and LF never occur inside a multi-byte UTF-8 sequence, so lines split on code units
-// alike in every encoding.
-ProfileDocument::Line ProfileDocument::nextLine(qsizetype start) const
+QString ProfileDocument::decode(qsizetype from, qsizetype to) const
 {
-    const qsizetype unit = unitSize();
-    Line line{start, start, start};
-    while (line.contentEnd < m_bodyEnd) {
-        const char16_t u = unitAt(line.contentEnd);
-        if (u == '\r' || u == '\n')
-            break;
-        line.contentEnd += unit;
-    }
-    line.end = line.contentEnd;
-    if (line.end < m_bodyEnd) {
-        const bool crlf = unitAt(line.end) == '\r' && line.end + unit < m_bodyEnd
-            && unitAt(line.end + unit) == '\n';
-        line.end += crlf ? 2 * unit : unit;
-    }
-    return line;
+    return decodeAs(QByteArrayView(m_bytes).sliced(from, to - from), m_encoding);
 }
 
 void ProfileDocument::parse()
@@ -135,120 +104,236 @@ void ProfileDocument::parse()
     m_bodyStart = byteOrderMarkSize(m_encoding);
     const qsizetype unit = unitSize();
     m_bodyEnd = m_bodyStart + (m_bytes.size() - m_bodyStart) / unit * unit;
-    m_sections.emplace_back();
-    m_sectionIndex.insert(QString(), 0);
-    Section* current = &m_sections.front();
+    m_index = std::make_shared<ProfileIndex>();
+    m_sections.push_back(Section{});
+    m_index->addSection(profileNameHash({}), 0);
+    const auto* p = reinterpret_cast<const unsigned char*>(m_bytes.constData());
+    switch (m_encoding) {
+    case TextEncoding::Utf16LE:
+        parseUnits([p](qsizetype i) { return char16_t(p[i] | (p[i + 1] << 8)); });
+        break;
+    case TextEncoding::Utf16BE:
+        parseUnits([p](qsizetype i) { return char16_t((p[i] << 8) | p[i + 1]); });
+        break;
+    default:
+        parseUnits([p](qsizetype i) { return char16_t(p[i]); });
+        break;
+    }
+}
+
+// CR and LF never occur inside a multi-byte UTF-8 sequence, and every character that
+// delimits a line (blanks, brackets, "=") is ASCII, so the whole structure is found on code
+// units alike in every encoding; only names with other characters are decoded to be folded.
+template <typename UnitAt> void ProfileDocument::parseUnits(UnitAt at)
+{
+    const qsizetype u = unitSize();
+    int current = 0; // -1 inside a repeated section, whose lines no lookup ever sees
     for (qsizetype pos = m_bodyStart; pos < m_bodyEnd;) {
-        m_lines.push_back(nextLine(pos));
-        pos = m_lines.back().end;
-        parseLine(int(m_lines.size() - 1), current);
+        Line line{pos, pos, pos};
+        qsizetype i = pos;
+        while (i < m_bodyEnd && at(i) != '\r' && at(i) != '\n')
+            i += u;
+        line.contentEnd = i;
+        if (i < m_bodyEnd)
+            i += (at(i) == '\r' && i + u < m_bodyEnd && at(i + u) == '\n') ? 2 * u : u;
+        line.end = pos = i;
+        m_lines.push_back(line);
+
+        qsizetype b = line.start, e = line.contentEnd;
+        while (b < e && isBlankUnit(at(b)))
+            b += u;
+        while (e > b && isBlankUnit(at(e - u)))
+            e -= u;
+        if (b == e)
+            continue;
+        const int index = int(m_lines.size() - 1);
+        if (at(b) == '[') {
+            qsizetype close = e - u;
+            while (close > b && at(close) != ']')
+                close -= u;
+            if (close > b) {
+                current = addSection(b + u, close, index);
+                continue;
+            }
+        }
+        if (current < 0)
+            continue;
+        m_sections[size_t(current)].lastLine = index;
+        Entry entry;
+        entry.line = index;
+        entry.section = current;
+        entry.keyFrom = b;
+        qsizetype eq = b;
+        while (eq < e && at(eq) != '=')
+            eq += u;
+        entry.hasValue = eq < e;
+        qsizetype keyEnd = eq;
+        while (keyEnd > b && isBlankUnit(at(keyEnd - u)))
+            keyEnd -= u;
+        entry.keyTo = keyEnd;
+        if (entry.hasValue) {
+            qsizetype v = eq + u;
+            while (v < e && isBlankUnit(at(v)))
+                v += u;
+            entry.valueFrom = v;
+            entry.valueTo = e;
+        }
+        addEntry(entry, hashUnits(at, b, keyEnd));
     }
 }
 
-// `current` is null while inside a repeated section, whose lines no lookup ever sees.
-void ProfileDocument::parseLine(int index, Section*& current)
+// The hash of the folded name between two offsets: folded on the fly while it is ASCII, and
+// decoded and folded whole otherwise, so both ways hash the same UTF-16 units.
+template <typename UnitAt>
+quint64 ProfileDocument::hashUnits(UnitAt at, qsizetype from, qsizetype to) const
 {
-    const Line& line = m_lines[size_t(index)];
-    const QString text = decodeAs(
-        QByteArrayView(m_bytes).sliced(line.start, line.contentEnd - line.start), m_encoding);
-    const QStringView content = trimmed(text);
-    if (content.isEmpty())
-        return;
-    const qsizetype close = content.lastIndexOf(u']');
-    if (content.front() == u'[' && close > 0) {
-        const QString name = folded(trimmed(content.sliced(1, close - 1)));
-        current = nullptr;
-        if (m_sectionIndex.contains(name))
-            return;
-        m_sectionIndex.insert(name, int(m_sections.size()));
-        current = &m_sections.emplace_back();
-        current->lastLine = index;
-        return;
+    ProfileNameHasher hasher;
+    for (qsizetype i = from; i < to; i += unitSize()) {
+        const char16_t c = at(i);
+        if (c >= 0x80)
+            return profileNameHash(foldedProfileName(decode(from, to)));
+        hasher.add(c >= 'A' && c <= 'Z' ? char16_t(c + 32) : c);
     }
-    if (!current)
-        return;
-    current->lastLine = index;
-    const qsizetype eq = content.indexOf(u'=');
-    Entry entry;
-    entry.key = trimmed(eq < 0 ? content : content.first(eq)).toString();
-    entry.hasValue = eq >= 0;
-    if (entry.hasValue)
-        entry.value = trimmed(content.sliced(eq + 1)).toString();
-    entry.line = index;
-    const QString key = folded(entry.key);
-    if (!current->entries.contains(key))
-        current->entries.insert(key, std::move(entry));
+    return hasher.value();
 }
 
-const ProfileDocument::Section* ProfileDocument::findSection(QStringView name) const
+int ProfileDocument::addSection(qsizetype nameFrom, qsizetype nameTo, int line)
 {
-    const auto it = m_sectionIndex.constFind(folded(trimmed(name)));
-    return it == m_sectionIndex.cend() ? nullptr : &m_sections[size_t(*it)];
+    const QString name = foldedProfileName(trimmed(decode(nameFrom, nameTo)));
+    const quint64 hash = profileNameHash(name);
+    if (m_index->findSection(hash, [&](int s) { return sectionName(s) == name; }) >= 0)
+        return -1;
+    const int index = int(m_sections.size());
+    m_sections.push_back(Section{line, nameFrom, nameTo});
+    m_index->addSection(hash, index);
+    return index;
+}
+
+void ProfileDocument::addEntry(const Entry& entry, quint64 keyHash)
+{
+    const QString* key = nullptr;
+    QString decoded;
+    const auto same = [&](int other) {
+        if (m_entries[size_t(other)].section != entry.section)
+            return false;
+        if (!key) {
+            decoded = foldedProfileName(entryKey(entry));
+            key = &decoded;
+        }
+        return foldedProfileName(entryKey(m_entries[size_t(other)])) == *key;
+    };
+    if (m_index->findEntry(keyHash, entry.section, same) >= 0)
+        return; // the first key of a name wins
+    m_index->addEntry(keyHash, entry.section, int(m_entries.size()));
+    m_entries.push_back(entry);
+}
+
+QString ProfileDocument::sectionName(int section) const
+{
+    const Section& s = m_sections[size_t(section)];
+    return section == 0 ? QString() : foldedProfileName(trimmed(decode(s.nameFrom, s.nameTo)));
+}
+
+int ProfileDocument::findSection(QStringView name) const
+{
+    const QString folded = foldedProfileName(trimmed(name));
+    return m_index->findSection(
+        profileNameHash(folded), [&](int s) { return sectionName(s) == folded; });
+}
+
+const ProfileDocument::Entry* ProfileDocument::findEntry(int section, QStringView key) const
+{
+    const QString folded = foldedProfileName(trimmed(key));
+    const int found = m_index->findEntry(profileNameHash(folded), section, [&](int e) {
+        return m_entries[size_t(e)].section == section
+            && foldedProfileName(entryKey(m_entries[size_t(e)])) == folded;
+    });
+    return found < 0 ? nullptr : &m_entries[size_t(found)];
 }
 
 std::optional<QString> ProfileDocument::value(QStringView section, QStringView key) const
 {
-    const Section* s = findSection(section);
-    if (!s)
+    const int s = findSection(section);
+    const Entry* e = s < 0 ? nullptr : findEntry(s, key);
+    if (!e || !e->hasValue)
         return std::nullopt;
-    const auto it = s->entries.constFind(folded(trimmed(key)));
-    if (it == s->entries.cend() || !it->hasValue)
-        return std::nullopt;
-    return readValue(it->value);
+    return readValue(entryValue(*e));
 }
 
 QByteArray ProfileDocument::withValue(QStringView section, QStringView key, QStringView value) const
 {
     const std::optional<Edit> edit
         = planEdit(trimmed(section), trimmed(key), withoutLeadingBlanks(value));
-    return edit ? apply(*edit) : m_bytes;
+    return edit ? apply({*edit}) : m_bytes;
 }
 
 std::optional<ProfileDocument::Edit> ProfileDocument::planEdit(
     QStringView section, QStringView key, QStringView value) const
 {
     const QString keyLine = key.toString() + u'=' + value.toString();
-    const Section* s = findSection(section);
-    if (!s)
-        return appendSection(section, keyLine);
-    const auto it = s->entries.constFind(folded(key));
-    if (it != s->entries.cend()) {
-        if (it->hasValue && it->value == value)
+    const int s = findSection(section);
+    if (s < 0) {
+        const QString lineBreak = endsWithLineBreak() ? QString() : crlf;
+        return Edit{m_bodyEnd, m_bodyEnd, lineBreak + sectionText(section, keyLine + crlf)};
+    }
+    if (const Entry* e = findEntry(s, key)) {
+        if (e->hasValue && entryValue(*e) == value)
             return std::nullopt;
-        const Line& line = m_lines[size_t(it->line)];
-        return Edit{line.start, line.contentEnd, it->key + u'=' + value.toString()};
+        const Line& line = m_lines[size_t(e->line)];
+        return Edit{line.start, line.contentEnd, entryKey(*e) + u'=' + value.toString()};
     }
-    // The nameless section without lines starts the file.
-    if (s->lastLine < 0)
-        return Edit{m_bodyStart, m_bodyStart, keyLine + crlf};
-    const Line& last = m_lines[size_t(s->lastLine)];
+    return insertionInto(s, keyLine + crlf);
+}
+
+// New keys go after the section's last non-blank line; the nameless section without lines
+// starts the file.
+ProfileDocument::Edit ProfileDocument::insertionInto(int section, const QString& lines) const
+{
+    const int lastLine = m_sections[size_t(section)].lastLine;
+    if (lastLine < 0)
+        return Edit{m_bodyStart, m_bodyStart, lines};
+    const Line& last = m_lines[size_t(lastLine)];
     const QString lineBreak = last.end == last.contentEnd ? crlf : QString();
-    return Edit{last.end, last.end, lineBreak + keyLine + crlf};
+    return Edit{last.end, last.end, lineBreak + lines};
 }
 
-ProfileDocument::Edit ProfileDocument::appendSection(
-    QStringView section, const QString& keyLine) const
+bool ProfileDocument::endsWithLineBreak() const
 {
-    QString text;
-    if (m_bodyEnd > m_bodyStart) {
-        const char16_t lastUnit = unitAt(m_bodyEnd - unitSize());
-        if (lastUnit != '\r' && lastUnit != '\n')
-            text = crlf;
-    }
-    text += u'[' + section.toString() + u']' + crlf + keyLine + crlf;
-    return Edit{m_bodyEnd, m_bodyEnd, text};
+    if (m_bodyEnd == m_bodyStart)
+        return true;
+    const char16_t last = unitAt(m_bodyEnd - unitSize());
+    return last == '\r' || last == '\n';
 }
 
-QByteArray ProfileDocument::apply(const Edit& edit) const
+QString ProfileDocument::sectionText(QStringView name, const QString& keyLines)
 {
-    const QByteArrayView before = QByteArrayView(m_bytes).first(edit.from);
-    const QByteArrayView after = QByteArrayView(m_bytes).sliced(edit.to);
-    QByteArray piece;
-    if (!encodeAs(edit.text, m_encoding, piece)) {
-        // Windows-1252 lacks a character: the whole file becomes UTF-8.
-        return (decodeWindows1252(before) + edit.text + decodeWindows1252(after)).toUtf8();
+    return u'[' + name.toString() + u']' + crlf + keyLines;
+}
+
+QByteArray ProfileDocument::apply(const std::vector<Edit>& edits) const
+{
+    const QByteArrayView all(m_bytes);
+    QByteArray result;
+    QString text; // the same, decoded, once Windows-1252 turns out to lack a character
+    bool asUtf8 = false;
+    qsizetype from = 0;
+    for (const Edit& edit : edits) {
+        const QByteArrayView kept = all.sliced(from, edit.from - from);
+        QByteArray piece;
+        if (!asUtf8 && !encodeAs(edit.text, m_encoding, piece)) {
+            // Windows-1252 lacks a character: the whole file becomes UTF-8.
+            asUtf8 = true;
+            text = decodeWindows1252(result);
+        }
+        if (asUtf8)
+            text += decodeWindows1252(kept) + edit.text;
+        else
+            result += kept.toByteArray() + piece;
+        from = edit.to;
     }
-    QByteArray result = before.toByteArray() + piece + after.toByteArray();
+    if (asUtf8)
+        return (text + decodeWindows1252(all.sliced(from))).toUtf8();
+    result += all.sliced(from).toByteArray();
     // Removing the file's last invalid byte would make the next read take the remaining
     // Windows-1252 bytes as UTF-8 and garble them; keep their text by converting the file.
     if (m_encoding == TextEncoding::Windows1252 && isValidUtf8(result))

@@ -2,6 +2,7 @@
 #include "platform/ProfileFile.h"
 
 #include "platform/CorvaneError.h"
+#include "platform/FileRead.h"
 #include "platform/ProfileDocument.h"
 
 #include <QFile>
@@ -11,6 +12,7 @@
 #include <limits>
 #include <memory>
 #include <mutex>
+#include <new>
 #include <optional>
 #include <sys/stat.h>
 #include <vector>
@@ -75,11 +77,17 @@ public:
     {
         std::lock_guard lock(m_mutex);
         removeLocked(path);
-        if (stamp.size > maxCachedSize)
-            return;
         m_slots.insert(m_slots.begin(), Slot{path, stamp, std::move(doc)});
-        if (m_slots.size() > maxSlots)
-            m_slots.pop_back();
+        // The newest parse always stays, however large; older ones go when there are many
+        // or when together they hold more than a few real files would.
+        qint64 total = 0;
+        for (size_t i = 0; i < m_slots.size(); ++i) {
+            total += m_slots[i].stamp.size;
+            if (i > 0 && (i >= maxSlots || total > maxCachedBytes)) {
+                m_slots.resize(i);
+                break;
+            }
+        }
     }
 
     void forget(const QString& path)
@@ -90,7 +98,7 @@ public:
 
 private:
     static constexpr size_t maxSlots = 8;
-    static constexpr qint64 maxCachedSize = 4 * 1024 * 1024;
+    static constexpr qint64 maxCachedBytes = 32 * 1024 * 1024;
 
     struct Slot {
         QString path;
@@ -107,29 +115,34 @@ private:
     std::vector<Slot> m_slots;
 };
 
-std::optional<QByteArray> readBytes(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return file.readAll();
-}
+struct Loaded {
+    Document doc; // null when the file is absent or could not be read
+    FileRead read; // what stood in the way, without the bytes
+};
 
-// Null when the file is absent or unreadable: every lookup then gives its default.
-Document load(const QString& path)
+Loaded load(const QString& path)
 {
     const std::optional<FileStamp> stamp = stampOf(path);
-    if (!stamp)
-        return nullptr;
     ParseCache& cache = ParseCache::instance();
-    if (Document doc = cache.find(path, *stamp))
-        return doc;
-    const std::optional<QByteArray> bytes = readBytes(path);
-    if (!bytes)
-        return nullptr;
-    auto doc = std::make_shared<const ProfileDocument>(*bytes);
-    cache.store(path, *stamp, doc);
-    return doc;
+    if (stamp) {
+        if (Document doc = cache.find(path, *stamp))
+            return {doc, {}};
+    }
+    FileRead read = readRegularFile(path, FileLimit::profile);
+    if (!read.ok())
+        return {nullptr, std::move(read)};
+    std::shared_ptr<const ProfileDocument> doc;
+    try {
+        doc = std::make_shared<const ProfileDocument>(std::move(read.bytes));
+    } catch (const std::bad_alloc&) {
+        read.bytes = QByteArray();
+        read.problem = ReadProblem::OutOfMemory;
+        return {nullptr, std::move(read)};
+    }
+    read.bytes = QByteArray();
+    if (stamp)
+        cache.store(path, *stamp, doc);
+    return {doc, std::move(read)};
 }
 
 int hexDigit(QChar c)
@@ -183,24 +196,23 @@ std::optional<int> parseInteger(QStringView text)
     return parseDecimal(text);
 }
 
-// The bytes a write starts from: none for a missing file, and nothing at all when something
-// other than a readable regular file (a folder, a pipe) stands in its place.
-std::optional<QByteArray> bytesBeforeWrite(const QString& path)
+// The parse a write starts from: an empty one for a missing file, the cached one when the
+// file still holds the bytes it was parsed from, and nothing at all when something other
+// than a readable regular file of sane size (a folder, a pipe, a giant) stands in its place:
+// a file that was not read whole is never written over.
+Document documentBeforeWrite(const QString& path)
 {
-    if (!QFileInfo::exists(path))
-        return QByteArray();
-    return stampOf(path) ? readBytes(path) : std::nullopt;
-}
-
-// The cached parse serves a write when the file still holds the bytes it was parsed from.
-Document documentFor(const QString& path, const QByteArray& bytes)
-{
+    FileRead read = readRegularFile(path, FileLimit::profile);
+    if (read.problem == ReadProblem::Missing)
+        return std::make_shared<const ProfileDocument>();
+    if (!read.ok())
+        return nullptr;
     if (const std::optional<FileStamp> stamp = stampOf(path)) {
         Document cached = ParseCache::instance().find(path, *stamp);
-        if (cached && cached->bytes() == bytes)
+        if (cached && cached->bytes() == read.bytes)
             return cached;
     }
-    return std::make_shared<const ProfileDocument>(bytes);
+    return std::make_shared<const ProfileDocument>(std::move(read.bytes));
 }
 
 void saveAtomically(const QString& path, const QByteArray& bytes)
@@ -220,11 +232,16 @@ ProfileFile::ProfileFile(QString path)
 QString ProfileFile::readString(
     const QString& section, const QString& key, const QString& def) const
 {
-    if (const Document doc = load(m_path)) {
+    if (const Document doc = load(m_path).doc) {
         if (std::optional<QString> value = doc->value(section, key))
             return *std::move(value);
     }
     return profileDefault(def);
+}
+
+FileRead ProfileFile::status() const
+{
+    return load(m_path).read;
 }
 
 int ProfileFile::readInteger(const QString& section, const QString& key, int def) const
@@ -239,13 +256,17 @@ bool ProfileFile::readBool(const QString& section, const QString& key, bool def)
 
 void ProfileFile::writeString(const QString& section, const QString& key, const QString& value)
 {
-    const std::optional<QByteArray> old = bytesBeforeWrite(m_path);
-    if (!old)
+    writeStrings({{section, key, value}});
+}
+
+void ProfileFile::writeStrings(const std::vector<ProfileWrite>& writes)
+{
+    const Document doc = documentBeforeWrite(m_path);
+    if (!doc)
         throw CorvaneError(
             QStringLiteral("Unable to write to %s"), QFileInfo(m_path).absoluteFilePath());
-    const Document doc = documentFor(m_path, *old);
-    const QByteArray next = doc->withValue(section, key, value);
-    if (next == *old)
+    const QByteArray next = doc->withValues(writes);
+    if (next == doc->bytes())
         return;
     ParseCache::instance().forget(m_path);
     saveAtomically(m_path, next);

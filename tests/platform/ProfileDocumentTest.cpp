@@ -134,3 +134,52 @@ TEST(ProfileDocument, survivesHugeAndBinaryInput)
 }
 
 } // namespace
+
+namespace {
+QByteArray oneByOne(const QByteArray& file, const std::vector<ProfileWrite>& writes)
+{
+    QByteArray bytes = file;
+    for (const ProfileWrite& w : writes)
+        bytes = ProfileDocument(bytes).withValue(w.section, w.key, w.value);
+    return bytes;
+}
+} // namespace
+
+// Many writes planned on one parse must leave exactly the bytes of writing them one by one:
+// files of every shape, written with names in other cases, repeated keys, new sections, new
+// keys in the file's last line, values that change back.
+TEST(ProfileDocument, writesInOneGoAsOneByOne)
+{
+    const QByteArray files[] = {
+        "", "[General]\r\nOption 1=1\r\nOption 2=0\r\n", "[General]\r\nOption 1=1",
+        "k=v\n[General]\n  Option 1 = 1  \n\n\n[Other]\nx=1\n   ",
+        "[A]\r\n[General]\r\nLeft=5\r\n[general]\r\nTop=7\r\n",
+        "[Language]\rFile=German.lng\r[General]\rTheme", "\xef\xbb\xbf[General]\r\nTheme=Blau\r\n",
+        bytes("\xff\xfe[\0G\0]\0\r\0\n\0L\0=\0\x31\0", 20),
+        "[General]\r\nTheme=Gr\xfcn\r\n", // Windows-1252
+        "[General]\r\nTheme=\xfc\r\n[Messages]\r\nStart color=1", // the only invalid byte goes
+    };
+    const QString sections[] = {"General", "general", "Language", "ProgFont", "Messages", ""};
+    const QString keys[] = {"Option 1", "option 1", "Left", "Top", "Theme", "File", "Name"};
+    const QString values[] = {"1", "0", "", "  padded  ", "Grün", "\u20ac", "German.lng"};
+    quint32 seed = 12345;
+    const auto next = [&seed](size_t n) {
+        seed = seed * 1103515245u + 12345u;
+        return size_t(seed >> 8) % n;
+    };
+    for (const QByteArray& file : files) {
+        const ProfileDocument doc(file);
+        for (int round = 0; round < 200; ++round) {
+            std::vector<ProfileWrite> writes(1 + next(12));
+            for (ProfileWrite& w : writes)
+                w = {sections[next(std::size(sections))], keys[next(std::size(keys))],
+                    values[next(std::size(values))]};
+            ASSERT_EQ(doc.withValues(writes), oneByOne(file, writes))
+                << file.toStdString() << " round " << round;
+        }
+    }
+    // Writes that reshape the file are made one by one.
+    const std::vector<ProfileWrite> reshaping = {{"A", "k", "1\r\n[B]"}, {"B", "x", "2"},
+        {"A", "[C]", "3"}, {"C", "y=z", "4"}, {"", "\ufeffk", "5"}};
+    EXPECT_EQ(ProfileDocument().withValues(reshaping), oneByOne({}, reshaping));
+}
