@@ -189,7 +189,8 @@ private:
 
     QList<QIcon> ClockImgList;
 
-    // The countdown's state: its look is the buttons' bevels, these hold its times.
+    // The countdown's state: its look is the buttons' bevels, these hold its times. EndTime
+    // is a UTC moment (Clock::nowUtc), so daylight saving does not move it.
     TDateTime EndTime = 0;
     TDateTime PauseRemaining = 0;
     qint32 TotalSeconds = 0;

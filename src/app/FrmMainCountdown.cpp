@@ -2,8 +2,8 @@
 // The countdown engine. Its state is the look of the three image buttons (ready: Start up,
 // running: Start down, paused: Pause down, ended: Start down with Pause disabled) plus
 // EndTime, PauseRemaining, TotalSeconds and SoundFile. A tick on a 100 ms grid measures the
-// time left against the local clock, so moving the clock moves the end; ticks that would
-// change nothing are skipped (see TTimer).
+// time left against the wall clock in UTC: setting the clock moves the end, the changes to and
+// from daylight-saving time do not. Ticks that would change nothing are skipped (see TTimer).
 #include "app/CountdownMath.h"
 #include "app/DesignPictures.h"
 #include "app/FrmMain.h"
@@ -68,7 +68,7 @@ void TFormMain::StartImageMouseUp()
     if (!StartButton->isDown())
         return;
     // One reading of the clock for both, so the scale of the progress is the whole run.
-    const TDateTime now = Clock::now();
+    const TDateTime now = Clock::nowUtc();
     if (PauseButton->isDown())
         EndTime = now + PauseRemaining;
     else
@@ -93,7 +93,7 @@ void TFormMain::PauseImageMouseUp()
     if (StartButton->isDown()) {
         StartButton->setLook(TImageButton::Look::Up);
         Timer1->stop();
-        PauseRemaining = EndTime - Clock::now();
+        PauseRemaining = EndTime - Clock::nowUtc();
     } else {
         PauseButton->setLook(TImageButton::Look::Up);
     }
@@ -128,7 +128,7 @@ void TFormMain::Timer1Timer()
     }
     ApplyTopmost();
     const int oldIndex = TrayIconIndex;
-    const TDateTime now = Clock::now();
+    const TDateTime now = Clock::nowUtc();
     ZeitAnzeigePanel->setText(spanText(EndTime - now));
     const int frame = progressFrameHeight();
     const int height = progressHeight(SecondsBetween(EndTime, now), TotalSeconds, frame);

@@ -114,8 +114,8 @@ void TFormMain::createControls()
     createExitButton();
     Timer1 = named(new TTimer(this), "Timer1");
     Timer1->setInterval(100);
-    // The countdown is planned by the wall clock; when the clock is set, its plan is redone
-    // at the next tick.
+    // The countdown is planned by the wall clock; when the clock is set or the computer
+    // wakes from suspend, its plan is redone at the next tick.
     connect(new ClockChangeWatch(this), &ClockChangeWatch::changed, Timer1, &TTimer::wake);
 }
 

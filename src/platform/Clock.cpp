@@ -99,6 +99,12 @@ TDateTime Clock::now()
     return toDateTime(ms, cachedOffset);
 }
 
+TDateTime Clock::nowUtc()
+{
+    const Source& s = source();
+    return toDateTime(s ? s().toMSecsSinceEpoch() : QDateTime::currentMSecsSinceEpoch(), 0);
+}
+
 void Clock::setSource(Source s)
 {
     source() = std::move(s);

@@ -6,8 +6,8 @@
 
 namespace corvane {
 
-// Date-time values as the countdown keeps them: days since 1899-12-30 00:00 local time, the
-// fraction being the time of day.
+// Date-time values: days since 1899-12-30 00:00, the fraction being the time of day. Local
+// time unless said otherwise; the countdown keeps UTC moments (Clock::nowUtc).
 using TDateTime = double;
 
 TDateTime toDateTime(const QDateTime& local);
@@ -27,6 +27,10 @@ public:
     // Cheap enough for ten ticks a second: the time zone is consulted once a second, not at
     // every call (each consultation stats the zone file).
     static TDateTime now();
+    // The same count taken in UTC: days since 1899-12-30 00:00 UTC. Neither the changes to and
+    // from daylight-saving time nor a change of zone move it; setting the system clock does.
+    // No zone is consulted, so it costs less than now().
+    static TDateTime nowUtc();
 
     // An empty source restores the real clock.
     static void setSource(Source source);

@@ -18,7 +18,10 @@ ClockChangeWatch::ClockChangeWatch(QObject* parent)
 {
 #ifdef __linux__
     // A wall-clock timer set far into the future with "cancel on set": it never expires,
-    // but reading it fails with ECANCELED as soon as the clock is set.
+    // but reading it fails with ECANCELED as soon as the wall clock's offset from the
+    // monotonic clock changes. Setting the clock changes it, and so does every resume: the
+    // sleep is added to the wall clock but not to the monotonic one, and the kernel treats
+    // resume as a setting of the clock and cancels such timers then too.
     m_fd = timerfd_create(CLOCK_REALTIME, TFD_NONBLOCK | TFD_CLOEXEC);
     if (m_fd < 0)
         return;

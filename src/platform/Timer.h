@@ -34,8 +34,8 @@ public:
     // The next tick comes this many milliseconds after the current tick was delivered (or
     // after now, outside a tick) instead of at the next grid tick; at least 1.
     void tickAgainIn(qint64 milliseconds);
-    // Something the owner could not foresee happened (the wall clock was set): back to the
-    // next grid tick.
+    // Something the owner could not foresee happened (the wall clock was set, or the computer
+    // woke from suspend while this timer's clock stood still): back to the next grid tick.
     void wake();
 
     // The next tick, in milliseconds since start().

@@ -3,6 +3,7 @@
 #include "app/FrmMain.h"
 
 #include "ProgramFolderFixture.h"
+#include "TimeZoneScope.h"
 #include "app/ImageButton.h"
 #include "app/TrayIcons.h"
 #include "platform/ClockChangeWatch.h"
@@ -381,4 +382,70 @@ TEST_F(Countdown, SettingTheClockWakesTheNextTick)
     EXPECT_EQ(timer()->nextTickAt(), 1001);
     Q_EMIT form->findChild<ClockChangeWatch*>()->changed();
     EXPECT_EQ(timer()->nextTickAt(), 200);
+}
+
+TEST_F(Countdown, DaylightSavingChangesDoNotMoveTheEnd)
+{
+    const TimeZoneScope berlin(berlinZone);
+    // Ten minutes from five minutes before each change (01:00 UTC): forward at 02:00 local
+    // time, back at 03:00. The timer's clock is the real time elapsed.
+    for (const QDate day : {QDate(2026, 3, 29), QDate(2026, 10, 25)}) {
+        SCOPED_TRACE(day.toString().toStdString());
+        const QDateTime origin = QDateTime(day, QTime(0, 55), Qt::UTC).toLocalTime();
+        m_now = origin;
+        TTimer::setMonotonic([&] { return origin.msecsTo(m_now); });
+        start();
+        form->findChild<QSpinBox*>(QStringLiteral("Minutenzahl"))->setValue(10);
+        form->findChild<QSpinBox*>(QStringLiteral("Sekundenzahl"))->setValue(0);
+        DialogScript dialogs({acceptDialog()});
+        press("StartButton");
+        QStringList wrong;
+        for (int wakes = 0; running() && wakes < 1000; ++wakes) {
+            m_now = origin.addMSecs(timer()->nextTickAt());
+            QMetaObject::invokeMethod(timer(), "deliver");
+            const qint64 leftMs = 600'000 - origin.msecsTo(m_now);
+            const QString due = QTime(0, 0)
+                                    .addSecs(int(std::max<qint64>(0, leftMs) / 1000))
+                                    .toString(QStringLiteral("HH:mm:ss"));
+            if (display() != due)
+                wrong << m_now.toString(Qt::ISODate) + QLatin1Char(' ') + display();
+        }
+        EXPECT_TRUE(wrong.isEmpty()) << wrong.join(QLatin1Char(',')).toStdString();
+        EXPECT_EQ(dialogs.shown(), 1);
+        const qint64 alarmAt = origin.msecsTo(m_now);
+        EXPECT_GE(alarmAt, 600'000);
+        EXPECT_LE(alarmAt, 600'002);
+        form.reset();
+    }
+}
+
+TEST_F(Countdown, WakingFromSuspendTicksAtOnceByTheWallClock)
+{
+    // Asleep, the wall clock runs on while the timer's monotonic clock stands still.
+    qint64 monotonic = 0;
+    TTimer::setMonotonic([&] { return monotonic; });
+    start();
+    chooseEntry(1); // one minute
+    DialogScript dialogs({acceptDialog()});
+    press("StartButton");
+    auto tickAt = [&](qint64 at) {
+        m_now = m_now.addMSecs(at - monotonic);
+        monotonic = at;
+        QMetaObject::invokeMethod(timer(), "deliver");
+    };
+    auto sleepFor = [&](int seconds) {
+        m_now = m_now.addSecs(seconds);
+        Q_EMIT form->findChild<ClockChangeWatch*>()->changed();
+    };
+    tickAt(100);
+    ASSERT_EQ(timer()->nextTickAt(), 1001); // nothing new to show until then
+    sleepFor(20);
+    EXPECT_EQ(timer()->nextTickAt(), 200);
+    tickAt(200);
+    EXPECT_EQ(display(), QStringLiteral("00:00:39"));
+    sleepFor(3600); // past the end
+    EXPECT_EQ(timer()->nextTickAt(), 300);
+    tickAt(300);
+    EXPECT_EQ(dialogs.shown(), 1);
+    EXPECT_FALSE(running());
 }

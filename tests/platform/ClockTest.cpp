@@ -3,6 +3,9 @@
 // so the results do not depend on the machine's time zone.
 #include "platform/Clock.h"
 
+#include "TimeZoneScope.h"
+
+#include <cmath>
 #include <gtest/gtest.h>
 
 using namespace corvane;
@@ -71,6 +74,31 @@ TEST(Clock, realClockAgreesWithTheLocalTime)
     const double after = toDateTime(QDateTime::currentDateTime());
     EXPECT_LE(before, now);
     EXPECT_LE(now, after);
+    const double utcBefore = toDateTime(QDateTime::currentMSecsSinceEpoch(), 0);
+    const double utc = Clock::nowUtc();
+    EXPECT_LE(utcBefore, utc);
+    EXPECT_LE(utc, toDateTime(QDateTime::currentMSecsSinceEpoch(), 0));
+}
+
+TEST(Clock, utcCountRunsOnThroughDaylightSavingChanges)
+{
+    const test::TimeZoneScope berlin(test::berlinZone);
+    // The source gives local times, as the system's clock does; ten minutes across each
+    // change, which falls at 01:00 UTC.
+    for (const QDate day : {QDate(2026, 3, 29), QDate(2026, 10, 25)}) {
+        const QDateTime change(day, QTime(1, 0), Qt::UTC);
+        QDateTime now = change.addSecs(-300).toLocalTime();
+        Clock::setSource([&] { return now; });
+        const double utcBefore = Clock::nowUtc();
+        const double localBefore = Clock::now();
+        EXPECT_DOUBLE_EQ(utcBefore, toDateTime(change.addSecs(-300).toMSecsSinceEpoch(), 0));
+        now = now.addSecs(600);
+        EXPECT_NEAR((Clock::nowUtc() - utcBefore) * 86400.0, 600.0, 1e-3);
+        // The local count jumps by the hour the clocks are put forward or back.
+        const double localJump = (Clock::now() - localBefore) * 86400.0 - 600.0;
+        EXPECT_NEAR(std::fabs(localJump), 3600.0, 1e-3) << day.toString().toStdString();
+    }
+    Clock::setSource({});
 }
 
 TEST(Clock, sourceCanBeReplacedAndRestored)
