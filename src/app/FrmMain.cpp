@@ -42,7 +42,9 @@ void TFormMain::FormCreate()
     TrayIconIndex = 0;
     SuspendTopmost = false;
     addTrayIcon();
-    LoadSettings();
+    // The list is loaded whatever became of the settings: a list that was never read must
+    // not be saved as empty over the user's file at exit.
+    guarded([this] { LoadSettings(); });
     loadTimeList();
     setActivePage(DisplayPage);
 }

@@ -8,6 +8,7 @@
 
 #include <QIcon>
 #include <QList>
+#include <QSet>
 #include <QWidget>
 #include <memory>
 
@@ -50,9 +51,11 @@ public:
     ~TFormMain() override;
 
     // Reads Data/CORVANE.INI into ProgOptions and applies it; the first start asks for the
-    // language. Throws CorvaneError when the first-start choice cannot be written.
+    // language (shown by the error handler when it cannot be stored, and used all the same).
+    // A settings file or language script that is there but cannot be read is reported once.
     void LoadSettings();
-    // Writes ProgOptions and the window position. Throws "Unable to write to <path>".
+    // Writes ProgOptions and the window position in one atomic write; nothing when the file
+    // could not be read at start. Throws "Unable to write to <path>".
     void SaveSettings();
     // Keeps the window above others while "Always on top" is on, except while
     // SuspendTopmost is set. Changes the window only when the wanted state differs.
@@ -101,9 +104,14 @@ private:
     QPoint centredPosition() const;
     void applyProgFont();
     void loadDialogTexts();
+    void reportUnreadScript();
+    void reportOnce(const QString& text);
 
     // Editor and list (FrmMainList.cpp).
     void loadTimeList();
+    void reportUnreadList(const QString& path, const FileRead& file);
+    QString partlyReadText(const QString& path, const TimelistRead& read) const;
+    QString keptCopyText(const TimelistFile::Load& loaded) const;
     void saveTimeList();
     void USchriftEditChange();
     void KlangSuchKnopfClick();
@@ -204,6 +212,8 @@ private:
     SoundPlayer m_sound;
 
     std::unique_ptr<TimelistFile> m_timelist;
+    bool m_settingsRefused = false; // the settings file is there but was not read
+    QSet<QString> m_reported; // problems with files already shown
     bool m_pageFromCode = false;
     bool m_listFromCode = false;
     bool m_pressMovedCurrent = false;

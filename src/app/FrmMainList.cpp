@@ -6,6 +6,7 @@
 #include "lang/MessDlg.h"
 #include "platform/CorvaneError.h"
 #include "platform/DialogSeam.h"
+#include "platform/ErrorHandler.h"
 #include "platform/ProgramFolder.h"
 #include "timelist/TimerEntry.h"
 #include "timelist/TreeViewText.h"
@@ -14,32 +15,33 @@
 #include <QEvent>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QSpinBox>
 #include <QTreeWidget>
+#include <algorithm>
 #include <optional>
 
 namespace corvane {
 
 namespace {
 
-// The seconds field as the list file holds it: a 32-bit integer, decimal or hexadecimal.
+// The seconds field as the list file holds it: a 32-bit integer in decimal digits, with an
+// optional sign; no blanks, no other base.
 int entrySeconds(const QTreeWidgetItem* entry)
 {
     constexpr int secondsField = 3;
     if (entry->childCount() <= secondsField)
         throw CorvaneError(QStringLiteral("List index out of bounds (%1)").arg(secondsField));
     const QString text = entry->child(secondsField)->text(0);
+    const bool digitsOnly = !text.isEmpty()
+        && std::all_of(text.begin() + (text.front() == u'-' || text.front() == u'+'), text.end(),
+            [](QChar c) { return c >= u'0' && c <= u'9'; });
     bool ok = false;
-    const QString trimmed = text.trimmed();
-    int value = trimmed.toInt(&ok, 10);
-    if (!ok && (trimmed.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)))
-        value = trimmed.mid(2).toInt(&ok, 16);
-    if (!ok && trimmed.startsWith(QLatin1Char('$')))
-        value = trimmed.mid(1).toInt(&ok, 16);
-    if (!ok || trimmed != text)
+    const int value = digitsOnly ? text.toInt(&ok, 10) : 0;
+    if (!ok)
         throw CorvaneError(QStringLiteral("'%1' is not a valid integer value").arg(text));
     return value;
 }
@@ -64,19 +66,70 @@ void TFormMain::loadTimeList()
 {
     const QString path = programPath(QStringLiteral("Data/Timelist.dat"));
     m_timelist = std::make_unique<TimelistFile>(path);
-    if (!QFile::exists(path))
+    const TimelistFile::Load loaded = m_timelist->load();
+    if (!loaded.file.ok()) {
+        reportUnreadList(path, loaded.file);
         return;
-    const TreeTextRead read = m_timelist->load();
+    }
     {
         const QScopedValueRollback<bool> quiet(m_listFromCode, true);
-        loadTreeLines(StopTreeView, read.lines);
+        loadTreeLines(StopTreeView, loaded.read.lines);
     }
-    if (!read.error.isEmpty())
-        throw CorvaneError(read.error);
+    // A level error stops the start-up steps that follow the load; other losses only ask
+    // for the user's attention.
+    if (!loaded.read.error.isEmpty())
+        throw CorvaneError(loaded.read.error + QLatin1String("\n\n") + keptCopyText(loaded));
+    if (!loaded.read.whole())
+        showError(partlyReadText(path, loaded.read) + QLatin1String("\n\n") + keptCopyText(loaded));
     QTreeWidgetItem* root = listRoot();
     root->setExpanded(true);
     FillTopicsCombo();
     root->setText(0, LangText(QStringLiteral("Captions"), QStringLiteral("Entries")));
+}
+
+void TFormMain::reportUnreadList(const QString& path, const FileRead& file)
+{
+    switch (file.problem) {
+    case ReadProblem::Missing:
+        return;
+    case ReadProblem::CannotOpen:
+        throw CorvaneError(QStringLiteral("Cannot open file %s"), path);
+    case ReadProblem::NotRegular:
+        // A folder of that name is no list, just as a missing file is none.
+        if (QFileInfo(path).isDir())
+            return;
+        break;
+    default:
+        break;
+    }
+    showError(readProblemMessage(path, file, FileLimit::timelist) + u' '
+        + LangText(QStringLiteral("Messages"),
+            QStringLiteral("Corvane starts with an empty countdown list and leaves this file "
+                           "as it is.")));
+}
+
+QString TFormMain::partlyReadText(const QString& path, const TimelistRead& read) const
+{
+    const QString full = QFileInfo(path).absoluteFilePath();
+    if (read.loss == TimelistLoss::Nul)
+        return LangText(QStringLiteral("Messages"),
+            QStringLiteral("The countdown list %1 holds a NUL character in line %2; only the "
+                           "lines before it were read."))
+            .arg(full, QString::number(read.lossLine));
+    return LangText(QStringLiteral("Messages"),
+        QStringLiteral("The countdown list %1 holds bytes that are not text; they are shown "
+                       "as placeholders."))
+        .arg(full);
+}
+
+QString TFormMain::keptCopyText(const TimelistFile::Load& loaded) const
+{
+    if (loaded.backup.isEmpty())
+        return LangText(QStringLiteral("Messages"),
+            QStringLiteral("No copy of the original file could be made, so Corvane will not "
+                           "write over it."));
+    return LangText(QStringLiteral("Messages"), QStringLiteral("The original file is kept as %1."))
+        .arg(loaded.backup);
 }
 
 void TFormMain::saveTimeList()

@@ -5,10 +5,13 @@
 #include "app/FrmMain.h"
 #include "common/CommaText.h"
 #include "common/FilesOp.h"
+#include "lang/LangScript.h"
 #include "lang/MessDlg.h"
 #include "lang/TransProg.h"
+#include "platform/ErrorHandler.h"
 #include "platform/ProgramFolder.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -40,11 +43,27 @@ void TFormMain::LoadSettings()
     DlgStartColor = 65535;
     DlgEndColor = 16711935;
     ConfigFile config(ConfigFile::defaultPath());
-    if (config.storedLanguage().isEmpty())
-        config.storeLanguage(chooseFirstLanguage());
+    const FileRead status = config.status();
+    // A settings file that is there but cannot be read (a folder, a pipe, a giant) is left
+    // alone: Corvane runs on its defaults and writes nothing over it.
+    m_settingsRefused = !status.ok() && status.problem != ReadProblem::Missing;
+    if (m_settingsRefused)
+        reportOnce(readProblemMessage(config.path(), status, FileLimit::profile) + u' '
+            + LangText(QStringLiteral("Messages"),
+                QStringLiteral(
+                    "Corvane uses its default settings and leaves this file as it is.")));
+    QString chosen;
+    if (!m_settingsRefused && config.storedLanguage().isEmpty()) {
+        chosen = chooseFirstLanguage();
+        // Also when it cannot be stored, the choice holds for this run.
+        guarded([&] { config.storeLanguage(chosen); });
+    }
 
-    const TOptionsRec options = config.readOptions();
+    TOptionsRec options = config.readOptions();
+    if (!chosen.isEmpty() && config.storedLanguage().isEmpty())
+        options.LangFile = chosen;
     LangScriptPath = programPath(QStringLiteral("\\LScripts\\") + options.LangFile);
+    reportUnreadScript();
     TranslateForm(this);
     ProgOptions = options;
     move(config.readPosition(centredPosition()));
@@ -56,16 +75,40 @@ void TFormMain::LoadSettings()
     ApplyTopmost();
 }
 
+void TFormMain::reportUnreadScript()
+{
+    const FileRead status = ProfileFile(LangScriptPath).status();
+    if (status.ok() || status.problem == ReadProblem::Missing || QFileInfo(LangScriptPath).isDir())
+        return;
+    reportOnce(readProblemMessage(LangScriptPath, status, FileLimit::profile) + u' '
+        + LangText(
+            QStringLiteral("Messages"), QStringLiteral("Corvane shows its texts in English.")));
+}
+
+// Settings are read again each time the options window closes; a file that could not be
+// read is worth one message, not one every time.
+void TFormMain::reportOnce(const QString& text)
+{
+    if (m_reported.contains(text))
+        return;
+    m_reported.insert(text);
+    showError(text);
+}
+
 void TFormMain::loadDialogTexts()
 {
     static const char* const keys[DlgText::Count]
         = {"OK", "Cancel", "Yes", "No", "Information", "Confirmation", "Warning", "Input"};
     for (int i = 0; i < DlgText::Count; ++i)
         DlgTexts[std::size_t(i)] = LangText(QStringLiteral("Captions"), QLatin1String(keys[i]));
+    setOutOfMemoryText(LangText(QStringLiteral("Messages"),
+        QStringLiteral("Corvane ran out of memory; what it was doing was not finished.")));
 }
 
 void TFormMain::SaveSettings()
 {
+    if (m_settingsRefused)
+        return;
     ConfigFile config(ConfigFile::defaultPath());
     config.writeOptions(ProgOptions, pos());
 }

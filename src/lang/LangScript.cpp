@@ -14,6 +14,12 @@ QString LangText(const QString& section, const QString& key)
     return ProfileFile(LangScriptPath).readString(section, key, key);
 }
 
+QString readProblemMessage(const QString& path, const FileRead& read, qint64 maxBytes)
+{
+    const QString format = readProblemFormat(read.problem);
+    return readProblemText(LangText(QStringLiteral("Messages"), format), path, read, maxBytes);
+}
+
 QStringList splitListValue(const QString& value)
 {
     // Replacing each comma by a line break and taking the lines: so a final comma closes the

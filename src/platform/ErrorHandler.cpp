@@ -7,6 +7,25 @@
 
 namespace corvane {
 
+namespace {
+QString& outOfMemory()
+{
+    static QString text
+        = QStringLiteral("Corvane ran out of memory; what it was doing was not finished.");
+    return text;
+}
+} // namespace
+
+QString outOfMemoryText()
+{
+    return outOfMemory();
+}
+
+void setOutOfMemoryText(const QString& text)
+{
+    outOfMemory() = text;
+}
+
 void showError(const QString& text)
 {
     QMessageBox box(

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <exception>
+#include <new>
 #include <type_traits>
 #include <utility>
 
@@ -13,6 +14,11 @@ namespace corvane {
 // The general error handler: shows the error's text in a message box (through the dialog
 // seam) and lets the program go on.
 void showError(const QString& text);
+
+// What the user reads when memory ran out somewhere no reader caught it (those say which
+// file they were reading): never a bare "std::bad_alloc". Set to the translation.
+QString outOfMemoryText();
+void setOutOfMemoryText(const QString& text);
 
 // Runs f and hands any exception to showError, so nothing unwinds through Qt's own code.
 // Returns false when f threw.
@@ -23,6 +29,8 @@ template <typename F> bool guarded(F&& f) noexcept
         return true;
     } catch (const CorvaneError& e) {
         showError(e.text());
+    } catch (const std::bad_alloc&) {
+        showError(outOfMemoryText());
     } catch (const std::exception& e) {
         showError(QString::fromUtf8(e.what()));
     } catch (...) {

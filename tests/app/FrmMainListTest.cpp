@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -261,12 +262,15 @@ TEST_F(ListPages, BrokenEntriesReportAndLeaveTheEditorAlone)
 {
     start("Entries\r\n\tTea\r\n\t\t00:03:00\r\n\t\tReady\r\n\t\t\r\n\t\t180\r\n"
           "\tShort\r\n\t\t00:00:01\r\n"
-          "\tBad\r\n\t\t00:00:01\r\n\t\tm\r\n\t\t\r\n\t\t12abc\r\n");
-    DialogScript dialogs({acceptDialog(), acceptDialog()});
+          "\tBad\r\n\t\t00:00:01\r\n\t\tm\r\n\t\t\r\n\t\t12abc\r\n"
+          "\tHex\r\n\t\t00:00:16\r\n\t\tm\r\n\t\t\r\n\t\t0x10\r\n");
+    DialogScript dialogs({acceptDialog(), acceptDialog(), acceptDialog()});
     choose(entry(1));
     choose(entry(2));
+    choose(entry(3)); // seconds are decimal only
     EXPECT_EQ(dialogs.texts(),
-        (QStringList{"List index out of bounds (3)", "'12abc' is not a valid integer value"}));
+        (QStringList{"List index out of bounds (3)", "'12abc' is not a valid integer value",
+            "'0x10' is not a valid integer value"}));
     EXPECT_EQ(editorTitle(), QStringLiteral("Tea"));
     EXPECT_EQ(editorTime(), QStringLiteral("0:3:0"));
 }
@@ -303,7 +307,10 @@ TEST_F(ListPages, LevelErrorKeepsWhatWasReadAndTheWholeFile)
                               "\tLost\r\n\t\t\t\tdeep\r\n";
     std::unique_ptr<DialogScript> dialogs(new DialogScript({acceptDialog()}));
     start(broken);
-    EXPECT_EQ(dialogs->texts().value(0), QStringLiteral("Invalid level (4) for item \"deep\""));
+    const QString backup = QFileInfo(listPath() + QStringLiteral(".bak")).absoluteFilePath();
+    EXPECT_EQ(dialogs->texts().value(0),
+        QStringLiteral("Invalid level (4) for item \"deep\"\n\nThe original file is kept as ")
+            + backup + u'.');
     dialogs.reset();
     EXPECT_EQ(titles(), (QStringList{"Tea", "Lost"}));
     ASSERT_TRUE(form->close());

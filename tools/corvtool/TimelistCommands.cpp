@@ -14,7 +14,14 @@ using namespace corvane;
 int treeText(const QStringList& args)
 {
     TimelistFile file(args[0]);
-    const TreeTextRead read = file.load();
+    const TimelistFile::Load loaded = file.load();
+    if (!loaded.file.ok()) {
+        printErr(readProblemText(readProblemFormat(loaded.file.problem), args[0], loaded.file,
+                     FileLimit::timelist)
+            + QLatin1Char('\n'));
+        return 1;
+    }
+    const TimelistRead& read = loaded.read;
     QString out;
     for (const TreeLine& line : read.lines)
         out += QString::number(line.depth) + QLatin1Char('\t') + line.text + QLatin1Char('\n');
@@ -43,13 +50,16 @@ int timelistAdd(const QStringList& args)
     TimelistFile file(args[0]);
     std::vector<TreeLine> lines;
     if (QFile::exists(args[0])) {
-        TreeTextRead read = file.load();
-        if (!read.error.isEmpty()) {
+        TimelistFile::Load loaded = file.load();
+        if (!loaded.file.ok() || !loaded.read.whole()) {
             // Adding to half a list would lose the rest of it.
-            printErr(read.error + QLatin1Char('\n'));
+            printErr((loaded.file.ok() ? QStringLiteral("%1 was not read whole").arg(args[0])
+                                       : readProblemText(readProblemFormat(loaded.file.problem),
+                                           args[0], loaded.file, FileLimit::timelist))
+                + QLatin1Char('\n'));
             return 1;
         }
-        lines = std::move(read.lines);
+        lines = std::move(loaded.read.lines);
     }
     addEntry(lines, entry);
     file.save(lines);
