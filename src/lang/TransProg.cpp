@@ -15,6 +15,7 @@
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QTreeWidget>
+#include <algorithm>
 
 namespace corvane {
 
@@ -84,6 +85,42 @@ void FormTranslator::setCaption(QWidget* w, const QString& name) const
         group->setTitle(value);
 }
 
+// Qt makes every list item user-checkable by default, so that flag tells nothing: a check
+// list box is what carries check marks, or what says it is one before it has items.
+bool isCheckListBox(const QListWidget* list)
+{
+    if (list->property(CheckListBoxProperty).toBool())
+        return true;
+    for (int i = 0; i < list->count(); ++i) {
+        if (list->item(i)->data(Qt::CheckStateRole).isValid())
+            return true;
+    }
+    return false;
+}
+
+// Only the texts change, so the check marks stay; surplus entries are ignored and a short
+// list renames what it can.
+void renameCheckItems(QListWidget* list, const QStringList& entries)
+{
+    for (int i = 0; i < list->count() && i < entries.size(); ++i)
+        list->item(i)->setText(entries[i]);
+}
+
+// Renaming in place keeps the current row and its selection without a change of the current
+// item; only a row that no longer exists moves, to the last entry.
+void replaceListEntries(QListWidget* list, const QStringList& entries)
+{
+    const int row = list->currentRow();
+    const int kept = std::min(int(list->count()), int(entries.size()));
+    if (list->count() > kept)
+        list->model()->removeRows(kept, list->count() - kept);
+    for (int i = 0; i < kept; ++i)
+        list->item(i)->setText(entries[i]);
+    list->addItems(entries.mid(kept));
+    if (row >= list->count())
+        list->setCurrentRow(list->count() - 1);
+}
+
 void FormTranslator::setItems(QWidget* w, const QString& name) const
 {
     const bool isList = qobject_cast<QListWidget*>(w) || qobject_cast<QComboBox*>(w)
@@ -95,19 +132,10 @@ void FormTranslator::setItems(QWidget* w, const QString& name) const
         return;
     const QStringList entries = splitListValue(value);
     if (auto* list = qobject_cast<QListWidget*>(w)) {
-        const bool checkList
-            = list->count() > 0 && (list->item(0)->flags() & Qt::ItemIsUserCheckable);
-        if (checkList) {
-            // Only the texts change, so the check marks stay; surplus entries are ignored
-            // and a short list renames what it can.
-            for (int i = 0; i < list->count() && i < entries.size(); ++i)
-                list->item(i)->setText(entries[i]);
-            return;
-        }
-        const int row = list->currentRow();
-        list->clear();
-        list->addItems(entries);
-        list->setCurrentRow(std::min(row, int(list->count()) - 1));
+        if (isCheckListBox(list))
+            renameCheckItems(list, entries);
+        else
+            replaceListEntries(list, entries);
     } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
         const int current = combo->currentIndex();
         combo->clear();

@@ -39,6 +39,12 @@ public:
             item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
             item->setCheckState(i % 2 ? Qt::Checked : Qt::Unchecked);
         }
+        // Plain items: Qt makes them user-checkable, yet they carry no marks.
+        list = add<QListWidget>("LngListBox");
+        list->addItems(
+            {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")});
+        emptyChecks = add<QListWidget>("EmptyCheckBox");
+        emptyChecks->setProperty(CheckListBoxProperty, true);
         combo = add<QComboBox>("Combo1");
         combo->addItems({QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three")});
         combo->setCurrentIndex(2);
@@ -59,6 +65,8 @@ public:
     QLabel* label;
     QPushButton* button;
     QListWidget* checks;
+    QListWidget* list;
+    QListWidget* emptyChecks;
     QComboBox* combo;
     QTreeWidget* view;
     QPlainTextEdit* memo;
@@ -118,6 +126,72 @@ TEST_F(TranslateFormTest, CheckListTakesTextsOnlyAndKeepsItsMarks)
     TranslateForm(&form);
     EXPECT_EQ(form.checks->item(1)->text(), QStringLiteral("Y"));
     EXPECT_EQ(form.checks->item(2)->text(), QStringLiteral("C"));
+}
+
+QStringList texts(const QListWidget* list)
+{
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out << list->item(i)->text();
+    return out;
+}
+
+TEST_F(TranslateFormTest, PlainListBoxGetsExactlyTheEntries)
+{
+    const struct {
+        const char* value;
+        QStringList entries;
+    } cases[] = {
+        {"eins,,drei,vier", {"eins", "", "drei", "vier"}},
+        {",zwei", {"", "zwei"}},
+        {"eins,zwei,", {"eins", "zwei"}},
+        {"1,2,3,4,5,6", {"1", "2", "3", "4", "5", "6"}},
+        {",", {""}},
+    };
+    for (const auto& c : cases) {
+        SampleForm form;
+        useScript(QByteArray("[SampleForm]\r\nLngListBox.Items=") + c.value + "\r\n");
+        TranslateForm(&form);
+        EXPECT_EQ(texts(form.list), c.entries) << c.value;
+        EXPECT_FALSE(form.list->item(0)->data(Qt::CheckStateRole).isValid()) << c.value;
+    }
+}
+
+TEST_F(TranslateFormTest, PlainListBoxKeepsItsRowOrTakesTheLastOne)
+{
+    SampleForm form;
+    form.list->setCurrentRow(1);
+    useScript("[SampleForm]\r\nLngListBox.Items=A,B,C,D,E\r\n");
+    TranslateForm(&form);
+    EXPECT_EQ(form.list->currentRow(), 1);
+    EXPECT_EQ(form.list->selectedItems(), QList<QListWidgetItem*>{form.list->item(1)});
+
+    form.list->setCurrentRow(4);
+    useScript("[SampleForm]\r\nLngListBox.Items=X,Y\r\n");
+    TranslateForm(&form);
+    EXPECT_EQ(form.list->currentRow(), 1);
+    EXPECT_EQ(form.list->currentItem()->text(), QStringLiteral("Y"));
+    EXPECT_TRUE(form.list->currentItem()->isSelected());
+
+    form.list->setCurrentRow(-1);
+    useScript("[SampleForm]\r\nLngListBox.Items=P,Q,R\r\n");
+    TranslateForm(&form);
+    EXPECT_EQ(form.list->currentRow(), -1);
+}
+
+TEST_F(TranslateFormTest, MarkedCheckListBoxStaysACheckListBoxWhileEmpty)
+{
+    SampleForm form;
+    useScript("[SampleForm]\r\nEmptyCheckBox.Items=A,B\r\n");
+    TranslateForm(&form);
+    EXPECT_EQ(form.emptyChecks->count(), 0);
+
+    // Items without marks yet: still renamed only, never replaced.
+    form.emptyChecks->addItems(
+        {QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three")});
+    useScript("[SampleForm]\r\nEmptyCheckBox.Items=Eins,Zwei\r\n");
+    TranslateForm(&form);
+    EXPECT_EQ(texts(form.emptyChecks), (QStringList{"Eins", "Zwei", "three"}));
 }
 
 TEST_F(TranslateFormTest, EmptyCaptionEmptiesTheTitleButNoControl)
