@@ -1,7 +1,7 @@
 // Corvane — SPDX-License-Identifier: GPL-3.0-or-later
 // Profile files: parse arbitrary bytes, look keys up, write one value, and check that the
 // written file reads back the value written, that a second identical write changes nothing,
-// and that a key elsewhere keeps its value.
+// that a key elsewhere keeps its value, and that a batch of writes equals them one by one.
 #include "platform/ProfileDocument.h"
 #include "platform/TextCodec.h"
 
@@ -98,6 +98,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     (void)profileDefault(value);
 
     const QByteArray next = doc.withValue(section, key, value);
+
+    // Several writes planned on one parse give the bytes of the writes one by one.
+    const std::vector<ProfileWrite> writes = {{section, key, value}, {section, probeKey, value},
+        {probeSection, key, QString()}, {section, key, key}, {value, probeKey, section}};
+    QByteArray oneByOne = file;
+    for (const ProfileWrite& w : writes)
+        oneByOne = ProfileDocument(oneByOne).withValue(w.section, w.key, w.value);
+    if (doc.withValues(writes) != oneByOne)
+        std::abort();
+
     if (!roundTripHolds(section, key, value) || (!startsWithMark(file) && startsWithMark(next)))
         return 0;
     const ProfileDocument reread(next);

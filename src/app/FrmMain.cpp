@@ -12,6 +12,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <cstdio>
 
 namespace corvane {
 
@@ -106,9 +107,27 @@ bool TFormMain::FormClose()
     }
     if (!SuspendTopmost)
         return false;
+    saveListAndSettings();
+    return true;
+}
+
+void TFormMain::saveListAndSettings()
+{
     saveTimeList();
     SaveSettings();
-    return true;
+}
+
+void TFormMain::saveAtSessionEnd() noexcept
+{
+    // A message box here would hold up the logout until someone answers it; the session is
+    // ending anyway, so what could not be saved is said where a log can keep it.
+    try {
+        saveListAndSettings();
+    } catch (const CorvaneError& e) {
+        std::fprintf(stderr, "Corvane: %s\n", e.what());
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "Corvane: %s\n", e.what());
+    }
 }
 
 } // namespace corvane

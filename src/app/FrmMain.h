@@ -57,6 +57,11 @@ public:
     // Writes ProgOptions and the window position in one atomic write; nothing when the file
     // could not be read at start. Throws "Unable to write to <path>".
     void SaveSettings();
+    // What a close answered Yes saves: the list, then the settings. Throws what they throw.
+    void saveListAndSettings();
+    // The same when the desktop session ends (a signal or the session manager): a failure
+    // is written to standard error instead of shown, so a logout is never held up.
+    void saveAtSessionEnd() noexcept;
     // Keeps the window above others while "Always on top" is on, except while
     // SuspendTopmost is set. Changes the window only when the wanted state differs.
     void ApplyTopmost();

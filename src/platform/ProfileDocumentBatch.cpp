@@ -45,14 +45,29 @@ QString asReadBack(const QString& value)
     return trimmedText(value);
 }
 
+bool hasLoneSurrogate(const QString& s)
+{
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        if (s[i].isHighSurrogate() && i + 1 < s.size() && s[i + 1].isLowSurrogate())
+            ++i;
+        else if (s[i].isSurrogate())
+            return true;
+    }
+    return false;
+}
+
 // A write that cannot change the file's shape: nothing that starts a line or a header,
-// nothing that ends a key early, nothing that could become a byte-order mark.
+// nothing that ends a key early, nothing that could become a byte-order mark, and no name
+// that the file cannot spell (a lone surrogate comes back as another character, so the next
+// write of that name would not find it).
 bool keepsShape(const ProfileWrite& w)
 {
     for (const QString* s : {&w.section, &w.key, &w.value}) {
         if (s->contains(u'\r') || s->contains(u'\n'))
             return false;
     }
+    if (hasLoneSurrogate(w.section) || hasLoneSurrogate(w.key))
+        return false;
     const QString key = trimmedText(w.key);
     return !key.contains(u'=') && !key.startsWith(u'[') && !key.startsWith(u'\xFEFF')
         && !key.startsWith(u'\xFFFE');

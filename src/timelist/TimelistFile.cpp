@@ -122,7 +122,14 @@ void TimelistFile::save(const std::vector<TreeLine>& lines)
     if (m_state == State::Refused || (m_state == State::Unread && exists(m_path)))
         return;
     TextEncoding encoding = m_encoding;
-    const QByteArray bytes = encodeText(writeTreeText(lines), encoding);
+    const QString text = writeTreeText(lines);
+    QByteArray bytes = encodeText(text, encoding);
+    // Windows-1252 bytes that happen to form UTF-8 ("ï»¿", "Ã¤") would be read back as UTF-8
+    // and garbled; such a list is written as the UTF-8 it would be taken for.
+    if (encoding == TextEncoding::Windows1252 && isValidUtf8(bytes)) {
+        bytes = text.toUtf8();
+        encoding = TextEncoding::Utf8;
+    }
     if (!writeAtomically(m_path, bytes))
         throw CorvaneError(QStringLiteral("Cannot create file %s"), m_path);
     m_encoding = encoding;

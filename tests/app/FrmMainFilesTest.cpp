@@ -161,3 +161,15 @@ TEST_F(DamagedFiles, OddLanguageScriptsLeaveTheWindowInEnglish)
     EXPECT_EQ(form->findChild<QPushButton*>(QStringLiteral("ExitButton"))->text(),
         QStringLiteral("Exit"));
 }
+
+TEST_F(DamagedFiles, SavingAtSessionEndNeverWaitsForAnAnswer)
+{
+    writeIni(settings);
+    form = std::make_unique<TFormMain>();
+    // Now nothing can be written: a file stands where the Data folder was.
+    ASSERT_TRUE(QDir(m_home.filePath(QStringLiteral("Data"))).removeRecursively());
+    writeBytes(m_home.filePath(QStringLiteral("Data")), "x");
+    DialogScript dialogs;
+    form->saveAtSessionEnd();
+    EXPECT_EQ(dialogs.shown(), 0);
+}

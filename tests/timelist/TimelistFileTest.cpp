@@ -37,6 +37,18 @@ TEST_F(TimelistFileTest, WindowsFileIsWrittenBackInItsCodePage)
     EXPECT_EQ(test::readBytes(path()), bytes);
 }
 
+// Once the byte that made it Windows-1252 is gone, "\xc3\xa4" would read back as UTF-8 "ä":
+// such a list is written as UTF-8, so it reads back as the "Ã¤" it holds.
+TEST_F(TimelistFileTest, WindowsBytesThatLookLikeUtf8AreWrittenAsUtf8)
+{
+    test::writeBytes(path(), "Entries\r\n\t\xc3\xa4\r\n\t\xff\r\n");
+    TimelistFile file(path());
+    std::vector<TreeLine> lines = file.load().read.lines;
+    lines.pop_back();
+    file.save(lines);
+    EXPECT_EQ(TimelistFile(path()).load().read.lines, lines);
+}
+
 TEST_F(TimelistFileTest, NewFileIsUtf8)
 {
     TimelistFile file(path());
