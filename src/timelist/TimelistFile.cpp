@@ -124,11 +124,14 @@ void TimelistFile::save(const std::vector<TreeLine>& lines)
     TextEncoding encoding = m_encoding;
     const QString text = writeTreeText(lines);
     QByteArray bytes = encodeText(text, encoding);
-    // Windows-1252 bytes that happen to form UTF-8 ("ï»¿", "Ã¤") would be read back as UTF-8
-    // and garbled; such a list is written as the UTF-8 it would be taken for.
-    if (encoding == TextEncoding::Windows1252 && isValidUtf8(bytes)) {
-        bytes = text.toUtf8();
-        encoding = TextEncoding::Utf8;
+    // Windows-1252 bytes that happen to form UTF-8 ("Ã¤") or begin like a byte-order mark
+    // ("ÿþ") would read back as something else; such a list is written as UTF-8, and with a
+    // mark when even that is not enough (a first line that begins with U+FEFF).
+    for (TextEncoding fallback : {TextEncoding::Utf8, TextEncoding::Utf8Bom}) {
+        if (decodeText(bytes).text == text)
+            break;
+        encoding = fallback;
+        bytes = encodeText(text, encoding);
     }
     if (!writeAtomically(m_path, bytes))
         throw CorvaneError(QStringLiteral("Cannot create file %s"), m_path);
