@@ -61,6 +61,12 @@ QString megabytes(qint64 bytes)
 
 FileRead readRegularFile(const QString& path, qint64 maxBytes)
 {
+    // One byte more than the limit tells a file that grew past it since the look.
+    return readRegularFileHead(path, maxBytes + 1, maxBytes);
+}
+
+FileRead readRegularFileHead(const QString& path, qint64 headBytes, qint64 maxBytes)
+{
     FileRead result;
     // Without waiting: opening a pipe for reading would otherwise block until a writer comes.
     const Descriptor fd(
@@ -86,8 +92,8 @@ FileRead readRegularFile(const QString& path, qint64 maxBytes)
         return result;
     }
     try {
-        // One byte more than the limit tells a file that grew past it since the look.
-        result.bytes.resize(qsizetype(std::min(maxBytes + 1, result.size + 1)));
+        // One byte more than the size tells a file that grew since the look.
+        result.bytes.resize(qsizetype(std::min(headBytes, result.size + 1)));
     } catch (const std::bad_alloc&) {
         result.bytes = QByteArray();
         result.problem = ReadProblem::OutOfMemory;

@@ -40,6 +40,10 @@ struct FileRead {
 // file claims or grows to, and never throws.
 FileRead readRegularFile(const QString& path, qint64 maxBytes);
 
+// The same refusals, a file over maxBytes included, but reads only the first headBytes; size is
+// still the whole file's, so a caller can tell whether it saw all of it.
+FileRead readRegularFileHead(const QString& path, qint64 headBytes, qint64 maxBytes);
+
 // Whether path names a regular file; a symbolic link counts as what it points to.
 bool isRegularFile(const QString& path);
 

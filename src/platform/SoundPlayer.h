@@ -6,6 +6,8 @@
 #include <functional>
 #include <memory>
 
+class QTemporaryFile;
+
 namespace corvane {
 
 // What actually makes the noise. play() returns at once and replaces whatever is playing;
@@ -23,10 +25,12 @@ public:
 std::unique_ptr<SoundBackend> makeSoundEffectBackend();
 
 // PlaySound(path, async): plays a wave file once, asynchronously. Never blocks, never throws;
-// a new call stops the sound still playing. A file that is missing or not a playable wave
-// file — by its header, or because the backend reports an error later — is replaced by
-// Corvane's own alarm sound (Data/alarm.wav in the program folder), and if that cannot be
-// played either, by the system beep.
+// a new call stops the sound still playing. A file that is missing, not a regular file, over
+// FileLimit::sound or not a playable wave file — by its chunks, or because the backend reports
+// an error later — is replaced by Corvane's own alarm sound (Data/alarm.wav in the program
+// folder), and if that cannot be played either, by the system beep. A wave file that
+// QSoundEffect would not play whole (see WaveLayout) is played from a private copy in the
+// temporary folder, removed by the next sound, stop() or the player's end.
 class SoundPlayer {
 public:
     explicit SoundPlayer(std::unique_ptr<SoundBackend> backend = makeSoundEffectBackend(),
@@ -41,8 +45,10 @@ public:
 private:
     void playFrom(qsizetype candidate);
     void failed(unsigned generation, qsizetype candidate);
+    QString playablePath(const QString& path);
 
     std::unique_ptr<SoundBackend> m_backend;
+    std::unique_ptr<QTemporaryFile> m_copy;
     QString m_alarmSound;
     QStringList m_candidates;
     unsigned m_generation = 0;
