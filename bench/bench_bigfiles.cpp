@@ -3,6 +3,7 @@
 // and the exit of the main window, and how fast the profile parser reads. Each start finds
 // the file freshly written, as a real start does, so no earlier parse helps it.
 #include "BenchHome.h"
+#include "app/ConfigFile.h"
 #include "app/FrmMain.h"
 #include "platform/ProfileDocument.h"
 
@@ -52,6 +53,20 @@ void parseProfile(benchmark::State& state)
     state.SetBytesProcessed(state.iterations() * bytes.size());
 }
 BENCHMARK(parseProfile)->Unit(benchmark::kMillisecond);
+
+// The settings' dozen keys written into a 6 MB file, as one write: read, plan, write, sync.
+void saveSettings(benchmark::State& state)
+{
+    write(iniName, smallIni + filler(6));
+    ConfigFile config(home->filePath(iniName));
+    TOptionsRec options;
+    int n = 0;
+    for (auto _ : state) {
+        options.ProgFont.Color = ++n; // a change each time, so each write has work to do
+        config.writeOptions(options, QPoint(n, n));
+    }
+}
+BENCHMARK(saveSettings)->Unit(benchmark::kMillisecond);
 
 // Arg 0: every file of normal size (the base line); 1: a 6 MB settings file; 2: a 5 MB script.
 void setUpFiles(int kind)

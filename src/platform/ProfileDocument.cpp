@@ -104,7 +104,14 @@ void ProfileDocument::parse()
     m_bodyStart = byteOrderMarkSize(m_encoding);
     const qsizetype unit = unitSize();
     m_bodyEnd = m_bodyStart + (m_bytes.size() - m_bodyStart) / unit * unit;
+    // Room for every line at once: growing the lists and the index step by step would copy
+    // them again and again, and fresh memory is what a large file costs most.
+    // (A file of nothing but line breaks has no names, so the index reserves only so much.)
+    const size_t breaks = size_t(std::max(m_bytes.count('\n'), m_bytes.count('\r')) + 1);
+    m_lines.reserve(breaks);
+    m_entries.reserve(breaks);
     m_index = std::make_shared<ProfileIndex>();
+    m_index->reserve(std::min<size_t>(breaks, 1 << 20));
     m_sections.push_back(Section{});
     m_index->addSection(profileNameHash({}), 0);
     const auto* p = reinterpret_cast<const unsigned char*>(m_bytes.constData());
@@ -314,6 +321,10 @@ QByteArray ProfileDocument::apply(const std::vector<Edit>& edits) const
 {
     const QByteArrayView all(m_bytes);
     QByteArray result;
+    qsizetype growth = 0;
+    for (const Edit& edit : edits)
+        growth += edit.text.size() * 4 - (edit.to - edit.from);
+    result.reserve(m_bytes.size() + std::max<qsizetype>(0, growth));
     QString text; // the same, decoded, once Windows-1252 turns out to lack a character
     bool asUtf8 = false;
     qsizetype from = 0;
@@ -328,12 +339,12 @@ QByteArray ProfileDocument::apply(const std::vector<Edit>& edits) const
         if (asUtf8)
             text += decodeWindows1252(kept) + edit.text;
         else
-            result += kept.toByteArray() + piece;
+            result.append(kept).append(piece);
         from = edit.to;
     }
     if (asUtf8)
         return (text + decodeWindows1252(all.sliced(from))).toUtf8();
-    result += all.sliced(from).toByteArray();
+    result.append(all.sliced(from));
     // Removing the file's last invalid byte would make the next read take the remaining
     // Windows-1252 bytes as UTF-8 and garble them; keep their text by converting the file.
     if (m_encoding == TextEncoding::Windows1252 && isValidUtf8(result))

@@ -197,21 +197,22 @@ std::optional<int> parseInteger(QStringView text)
 }
 
 // The parse a write starts from: an empty one for a missing file, the cached one when the
-// file still holds the bytes it was parsed from, and nothing at all when something other
+// file is still the one parsed, and nothing at all when something other
 // than a readable regular file of sane size (a folder, a pipe, a giant) stands in its place:
 // a file that was not read whole is never written over.
 Document documentBeforeWrite(const QString& path)
 {
+    // The parse a read left, while the file is still the one parsed: a settings file of
+    // megabytes is then neither read nor parsed again at exit.
+    if (const std::optional<FileStamp> stamp = stampOf(path)) {
+        if (Document cached = ParseCache::instance().find(path, *stamp))
+            return cached;
+    }
     FileRead read = readRegularFile(path, FileLimit::profile);
     if (read.problem == ReadProblem::Missing)
         return std::make_shared<const ProfileDocument>();
     if (!read.ok())
         return nullptr;
-    if (const std::optional<FileStamp> stamp = stampOf(path)) {
-        Document cached = ParseCache::instance().find(path, *stamp);
-        if (cached && cached->bytes() == read.bytes)
-            return cached;
-    }
     return std::make_shared<const ProfileDocument>(std::move(read.bytes));
 }
 

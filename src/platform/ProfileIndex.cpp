@@ -30,6 +30,15 @@ quint64 profileNameHash(QStringView folded)
     return hasher.value();
 }
 
+void ProfileIndex::reserve(size_t count)
+{
+    size_t size = 16;
+    while (size < count * 2 + 2)
+        size *= 2;
+    if (size > m_slots.size() && m_count == 0)
+        m_slots.assign(size, Slot{});
+}
+
 void ProfileIndex::insert(quint64 hash, int id)
 {
     // At most half full, so a probe ends soon.

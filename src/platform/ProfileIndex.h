@@ -68,6 +68,11 @@ private:
 
     void insert(quint64 hash, int id);
 
+public:
+    // Room for this many names without growing.
+    void reserve(size_t count);
+
+private:
     struct Slot {
         quint64 hash = 0;
         int id = -1;
