@@ -11,28 +11,9 @@ namespace {
 constexpr qsizetype maxValueUnits = 2047;
 const QString crlf = QStringLiteral("\r\n");
 
-// The profile functions' blanks; Unicode spaces such as U+00A0 are ordinary characters.
-constexpr bool isBlankUnit(char16_t u)
-{
-    return u == ' ' || (u >= '\t' && u <= '\r') || u == 0x1A;
-}
-
 QStringView trimmed(QStringView s)
 {
-    qsizetype begin = 0, end = s.size();
-    while (begin < end && isBlankUnit(s[begin].unicode()))
-        ++begin;
-    while (end > begin && isBlankUnit(s[end - 1].unicode()))
-        --end;
-    return s.sliced(begin, end - begin);
-}
-
-QStringView withoutLeadingBlanks(QStringView s)
-{
-    qsizetype begin = 0;
-    while (begin < s.size() && isBlankUnit(s[begin].unicode()))
-        ++begin;
-    return s.sliced(begin);
+    return trimmedProfileText(s);
 }
 
 QStringView withoutQuotes(QStringView s)
@@ -147,9 +128,9 @@ template <typename UnitAt> void ProfileDocument::parseUnits(UnitAt at)
         m_lines.push_back(line);
 
         qsizetype b = line.start, e = line.contentEnd;
-        while (b < e && isBlankUnit(at(b)))
+        while (b < e && isProfileBlank(at(b)))
             b += u;
-        while (e > b && isBlankUnit(at(e - u)))
+        while (e > b && isProfileBlank(at(e - u)))
             e -= u;
         if (b == e)
             continue;
@@ -175,12 +156,12 @@ template <typename UnitAt> void ProfileDocument::parseUnits(UnitAt at)
             eq += u;
         entry.hasValue = eq < e;
         qsizetype keyEnd = eq;
-        while (keyEnd > b && isBlankUnit(at(keyEnd - u)))
+        while (keyEnd > b && isProfileBlank(at(keyEnd - u)))
             keyEnd -= u;
         entry.keyTo = keyEnd;
         if (entry.hasValue) {
             qsizetype v = eq + u;
-            while (v < e && isBlankUnit(at(v)))
+            while (v < e && isProfileBlank(at(v)))
                 v += u;
             entry.valueFrom = v;
             entry.valueTo = e;
@@ -270,7 +251,7 @@ std::optional<QString> ProfileDocument::value(QStringView section, QStringView k
 QByteArray ProfileDocument::withValue(QStringView section, QStringView key, QStringView value) const
 {
     const std::optional<Edit> edit
-        = planEdit(trimmed(section), trimmed(key), withoutLeadingBlanks(value));
+        = planEdit(trimmed(section), trimmed(key), withoutLeadingProfileBlanks(value));
     return edit ? apply({*edit}) : m_bytes;
 }
 

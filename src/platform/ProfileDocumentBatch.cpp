@@ -16,27 +16,9 @@ namespace corvane {
 namespace {
 const QString crlf = QStringLiteral("\r\n");
 
-constexpr bool isBlankUnit(char16_t u)
-{
-    return u == ' ' || (u >= '\t' && u <= '\r') || u == 0x1A;
-}
-
 QString trimmedText(QStringView s)
 {
-    qsizetype begin = 0, end = s.size();
-    while (begin < end && isBlankUnit(s[begin].unicode()))
-        ++begin;
-    while (end > begin && isBlankUnit(s[end - 1].unicode()))
-        --end;
-    return s.sliced(begin, end - begin).toString();
-}
-
-QString withoutLeadingBlanks(QStringView s)
-{
-    qsizetype begin = 0;
-    while (begin < s.size() && isBlankUnit(s[begin].unicode()))
-        ++begin;
-    return s.sliced(begin).toString();
+    return trimmedProfileText(s).toString();
 }
 
 // What the file makes of a value once written: its trailing blanks are not read back.
@@ -125,7 +107,7 @@ public:
     void add(const ProfileWrite& w)
     {
         const QString section = trimmedText(w.section), key = trimmedText(w.key);
-        const QString value = withoutLeadingBlanks(w.value);
+        const QString value = withoutLeadingProfileBlanks(w.value).toString();
         const int s = m_doc.findSection(section);
         if (s < 0) {
             newSection(section).keys.set(key, value);

@@ -5,6 +5,24 @@
 
 namespace corvane {
 
+QStringView trimmedProfileText(QStringView s)
+{
+    qsizetype begin = 0, end = s.size();
+    while (begin < end && isProfileBlank(s[begin].unicode()))
+        ++begin;
+    while (end > begin && isProfileBlank(s[end - 1].unicode()))
+        --end;
+    return s.sliced(begin, end - begin);
+}
+
+QStringView withoutLeadingProfileBlanks(QStringView s)
+{
+    qsizetype begin = 0;
+    while (begin < s.size() && isProfileBlank(s[begin].unicode()))
+        ++begin;
+    return s.sliced(begin);
+}
+
 QString foldedProfileName(QStringView s)
 {
     QString out;

@@ -7,6 +7,16 @@
 
 namespace corvane {
 
+// The profile functions' blanks; Unicode spaces such as U+00A0 are ordinary characters.
+constexpr bool isProfileBlank(char16_t u)
+{
+    return u == ' ' || (u >= '\t' && u <= '\r') || u == 0x1A;
+}
+
+// Without blanks around it, and without the leading ones only.
+QStringView trimmedProfileText(QStringView s);
+QStringView withoutLeadingProfileBlanks(QStringView s);
+
 // Simple case folding code point by code point, as QString::compare does without case: the
 // form in which profile section and key names are compared.
 QString foldedProfileName(QStringView name);
