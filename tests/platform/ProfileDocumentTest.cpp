@@ -155,7 +155,7 @@ TEST(ProfileDocument, writesInOneGoAsOneByOne)
         "k=v\n[General]\n  Option 1 = 1  \n\n\n[Other]\nx=1\n   ",
         "[A]\r\n[General]\r\nLeft=5\r\n[general]\r\nTop=7\r\n",
         "[Language]\rFile=German.lng\r[General]\rTheme", "\xef\xbb\xbf[General]\r\nTheme=Blau\r\n",
-        bytes("\xff\xfe[\0G\0]\0\r\0\n\0L\0=\0\x31\0", 20),
+        bytes("\xff\xfe[\0G\0]\0\r\0\n\0L\0=\0\x31\0", 18),
         "[General]\r\nTheme=Gr\xfcn\r\n", // Windows-1252
         "[General]\r\nTheme=\xfc\r\n[Messages]\r\nStart color=1", // the only invalid byte goes
     };
