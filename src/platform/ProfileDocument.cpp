@@ -89,10 +89,11 @@ void ProfileDocument::parse()
     // them again and again, and fresh memory is what a large file costs most.
     // (A file of nothing but line breaks has no names, so the index reserves only so much.)
     const size_t breaks = size_t(std::max(m_bytes.count('\n'), m_bytes.count('\r')) + 1);
-    m_lines.reserve(breaks);
-    m_entries.reserve(breaks);
+    const size_t lines = std::min<size_t>(breaks, size_t(m_bytes.size()) / 2 + 1);
+    m_lines.reserve(lines);
+    m_entries.reserve(lines);
     m_index = std::make_shared<ProfileIndex>();
-    m_index->reserve(std::min<size_t>(breaks, 1 << 20));
+    m_index->reserve(std::min<size_t>(lines, 1 << 20));
     m_sections.push_back(Section{});
     m_index->addSection(profileNameHash({}), 0);
     const auto* p = reinterpret_cast<const unsigned char*>(m_bytes.constData());
@@ -125,16 +126,17 @@ template <typename UnitAt> void ProfileDocument::parseUnits(UnitAt at)
         if (i < m_bodyEnd)
             i += (at(i) == '\r' && i + u < m_bodyEnd && at(i + u) == '\n') ? 2 * u : u;
         line.end = pos = i;
-        m_lines.push_back(line);
 
         qsizetype b = line.start, e = line.contentEnd;
         while (b < e && isProfileBlank(at(b)))
             b += u;
         while (e > b && isProfileBlank(at(e - u)))
             e -= u;
+        // Blank lines are never looked at again, so only the others are kept.
         if (b == e)
             continue;
-        const int index = int(m_lines.size() - 1);
+        const int index = int(m_lines.size());
+        m_lines.push_back(line);
         if (at(b) == '[') {
             qsizetype close = e - u;
             while (close > b && at(close) != ']')

@@ -100,7 +100,7 @@ private:
     TextEncoding m_encoding = TextEncoding::Utf8;
     qsizetype m_bodyStart = 0; // after the byte-order mark
     qsizetype m_bodyEnd = 0; // before a trailing odd byte of a UTF-16 file
-    std::vector<Line> m_lines;
+    std::vector<Line> m_lines; // the lines that are not blank
     std::vector<Section> m_sections;
     std::vector<Entry> m_entries;
     std::shared_ptr<ProfileIndex> m_index; // sections by folded name, keys by section and name
