@@ -113,12 +113,6 @@ FileRead readRegularFileHead(const QString& path, qint64 headBytes, qint64 maxBy
     return result;
 }
 
-bool isRegularFile(const QString& path)
-{
-    struct stat st { };
-    return ::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
-}
-
 QString readProblemFormat(ReadProblem problem)
 {
     switch (problem) {

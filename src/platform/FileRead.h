@@ -44,9 +44,6 @@ FileRead readRegularFile(const QString& path, qint64 maxBytes);
 // still the whole file's, so a caller can tell whether it saw all of it.
 FileRead readRegularFileHead(const QString& path, qint64 headBytes, qint64 maxBytes);
 
-// Whether path names a regular file; a symbolic link counts as what it points to.
-bool isRegularFile(const QString& path);
-
 // The English sentence for a problem, with %1 for the file's path, %2 for its size and %3
 // for the limit (both in MB). It is the key under which language scripts translate it
 // ("Messages" section); empty for None.
