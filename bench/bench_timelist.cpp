@@ -53,7 +53,7 @@ void BM_LoadAndFill(benchmark::State& state)
         combo.clear();
         state.ResumeTiming();
         TimelistFile file(path);
-        loadTreeLines(&tree, file.load().lines);
+        loadTreeLines(&tree, file.load().read.lines);
         QTreeWidgetItem* root = tree.topLevelItem(0);
         QStringList titles;
         titles.reserve(root->childCount());
@@ -70,7 +70,7 @@ void BM_Save(benchmark::State& state)
     const QString path = listFile(int(state.range(0)));
     QTreeWidget tree;
     TimelistFile file(path);
-    loadTreeLines(&tree, file.load().lines);
+    loadTreeLines(&tree, file.load().read.lines);
     const QString out = home->filePath(QStringLiteral("saved.dat"));
     for (auto _ : state)
         TimelistFile(out).save(treeLines(&tree));

@@ -36,7 +36,7 @@ TOptionsRec ConfigFile::readOptions() const
 {
     const TOptionsRec defaults;
     TOptionsRec o;
-    for (int n = 1; n <= 4; ++n)
+    for (int n = 1; n <= TOptionsRec::genOptionCount; ++n)
         o.GenOptions[n] = m_ini.readBool(General, optionKey(n), defaults.GenOptions[n]);
     o.LangFile = m_ini.readString(Language, QStringLiteral("File"), defaults.LangFile);
     o.ProgFont.Name = m_ini.readString(Font, QStringLiteral("Name"), defaults.ProgFont.Name);
@@ -59,7 +59,7 @@ void ConfigFile::writeOptions(const TOptionsRec& o, const QPoint& position)
 {
     const auto number = [](int n) { return QString::number(n); };
     std::vector<ProfileWrite> writes;
-    for (int n = 1; n <= 4; ++n)
+    for (int n = 1; n <= TOptionsRec::genOptionCount; ++n)
         writes.push_back({General, optionKey(n), number(o.GenOptions[n] ? 1 : 0)});
     writes.push_back({Language, QStringLiteral("File"), o.LangFile});
     writes.push_back({Font, QStringLiteral("Name"), o.ProgFont.Name});

@@ -100,13 +100,12 @@ bool TFormMain::FormClose()
     SuspendTopmost = true;
     // A running countdown's next tick lets go of the topmost place before the question.
     Timer1->wake();
-    if (ProgOptions.GenOptions[3]) {
-        SuspendTopmost = MsgDialog(LangText(QStringLiteral("Messages"),
-                                       QStringLiteral("Do you really want to exit the program?")),
-            QString(), QStringLiteral("C"));
-    }
-    if (!SuspendTopmost)
-        return false;
+    const bool confirmed = !ProgOptions.GenOptions[TOptionsRec::ExitDialog]
+        || MsgDialog(LangText(QStringLiteral("Messages"),
+                         QStringLiteral("Do you really want to exit the program?")),
+            QString(), DlgKind::Confirmation);
+    if (!confirmed)
+        return false; // closeEvent lets the window take its place above others again
     saveListAndSettings();
     return true;
 }

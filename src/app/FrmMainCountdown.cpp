@@ -154,7 +154,7 @@ void TFormMain::endSequence()
     PauseButton->setGlyphEnabled(false);
     if (!SoundFile.isEmpty())
         m_sound.PlaySound(SoundFile);
-    MsgDialog(TextZeile->text(), windowTitle() + QLatin1String(" Alarm"), QStringLiteral("I"));
+    MsgDialog(TextZeile->text(), windowTitle() + QLatin1String(" Alarm"), DlgKind::Information);
     setProgressHeight(progressFrameHeight() - 2);
     showApplicationIcon();
     TopicsComboCloseUp();

@@ -176,7 +176,7 @@ bool TFormMain::CheckEntryName()
         const bool replace = MsgDialog(
             LangText(QStringLiteral("Messages"),
                 QStringLiteral("An entry of this name already exists. Do you want to replace it?")),
-            QString(), QStringLiteral("C"));
+            QString(), DlgKind::Confirmation);
         if (replace) {
             // Removing the current entry moves the selection; that is no choice of the user's
             // and must not load another entry into the editor that is about to be added.
@@ -218,7 +218,7 @@ void TFormMain::RenameButtonClick()
         if (sameTitle(root->child(i)->text(0), name)) {
             MsgDialog(LangText(QStringLiteral("Messages"),
                           QStringLiteral("Sorry, an entry with this name already exists.")),
-                QString(), QStringLiteral("I"));
+                QString(), DlgKind::Information);
             return;
         }
     }
@@ -229,7 +229,7 @@ void TFormMain::RenameButtonClick()
 void TFormMain::DeleteButtonClick()
 {
     if (!MsgDialog(LangText(QStringLiteral("Messages"), QStringLiteral("Are you sure?")), QString(),
-            QStringLiteral("C")))
+            DlgKind::Confirmation))
         return;
     QTreeWidgetItem* entry = StopTreeView->currentItem();
     if (!entry || nodeDepth(entry) != 1)

@@ -40,8 +40,8 @@ QPoint TFormMain::centredPosition() const
 
 void TFormMain::LoadSettings()
 {
-    DlgStartColor = 65535;
-    DlgEndColor = 16711935;
+    DlgStartColor = defaultMsgStartColor;
+    DlgEndColor = defaultMsgEndColor;
     ConfigFile config(ConfigFile::defaultPath());
     const FileRead status = config.status();
     // A settings file that is there but cannot be read (a folder, a pipe, a giant) is left
@@ -132,7 +132,7 @@ bool TFormMain::isTopmost() const
 
 void TFormMain::ApplyTopmost()
 {
-    if (!ProgOptions.GenOptions[2])
+    if (!ProgOptions.GenOptions[TOptionsRec::AlwaysOnTop])
         return;
     const bool wanted = !SuspendTopmost;
     if (wanted == isTopmost())

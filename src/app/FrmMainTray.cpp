@@ -28,7 +28,8 @@ void TFormMain::addTrayIcon()
 
 void TFormMain::updateTrayIcon(int index)
 {
-    TrayData.hIcon = ProgOptions.GenOptions[1] ? ClockImgList.value(index) : applicationIcon();
+    TrayData.hIcon = ProgOptions.GenOptions[TOptionsRec::TrayProgress] ? ClockImgList.value(index)
+                                                                       : applicationIcon();
     Shell_NotifyIcon(NotifyIconMessage::Modify, TrayData);
 }
 

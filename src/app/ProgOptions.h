@@ -15,13 +15,15 @@ struct TProgFont {
 
 // The shared settings, with the defaults that apply when the configuration file lacks a key.
 struct TOptionsRec {
-    // 1: progress in the tray icon, 2: always on top, 3: ask before exiting,
-    // 4: start at log-on. Indexed 1..4 as the options are numbered; index 0 is unused.
-    std::array<bool, 5> GenOptions{false, true, true, true, false};
+    // The general options, indexed 1..4 as they are numbered in the settings file and listed
+    // in the options window; index 0 is unused.
+    enum GenOption { TrayProgress = 1, AlwaysOnTop, ExitDialog, Autostart };
+    static constexpr int genOptionCount = 4;
+    std::array<bool, genOptionCount + 1> GenOptions{false, true, true, true, false};
     QString LangFile = QStringLiteral("English.lng");
     TProgFont ProgFont;
-    TColor MsgStartColor = 65535; // yellow
-    TColor MsgEndColor = 16711935; // magenta
+    TColor MsgStartColor = defaultMsgStartColor;
+    TColor MsgEndColor = defaultMsgEndColor;
     QString Theme = QStringLiteral("Standard");
 };
 

@@ -17,8 +17,8 @@
 namespace corvane {
 
 std::array<QString, DlgText::Count> DlgTexts;
-TColor DlgStartColor = 65535; // yellow
-TColor DlgEndColor = 16711935; // magenta
+TColor DlgStartColor = defaultMsgStartColor;
+TColor DlgEndColor = defaultMsgEndColor;
 
 namespace {
 const std::array<const char*, DlgText::Count> englishDlgTexts
@@ -85,6 +85,12 @@ bool MsgDialog(const QString& text, const QString& title, const QString& kind)
     form.setWindowFlag(Qt::WindowStaysOnTopHint, true);
     DialogSeam::exec(form);
     return form.pressedButton() != nullptr && form.pressedButton() != form.button(QMessageBox::No);
+}
+
+bool MsgDialog(const QString& text, const QString& title, DlgKind kind)
+{
+    static const char* const letters[] = {"C", "I", "W"};
+    return MsgDialog(text, title, QLatin1String(letters[int(kind)]));
 }
 
 QString InputDialog(const QString& prompt)

@@ -32,6 +32,10 @@ extern TColor DlgEndColor;
 // title. Returns false when the dialog ended with No or was closed, true otherwise.
 bool MsgDialog(const QString& text, const QString& title, const QString& kind);
 
+// The kinds by name, for the program's own calls.
+enum class DlgKind { Confirmation, Information, Warning };
+bool MsgDialog(const QString& text, const QString& title, DlgKind kind);
+
 // Asks for one line of text; returns it, or "" when cancelled (Cancel, Escape, closed).
 QString InputDialog(const QString& prompt);
 

@@ -16,6 +16,10 @@ constexpr TColor rgbColor(int r, int g, int b)
         (std::uint32_t(b & 0xFF) << 16) | (std::uint32_t(g & 0xFF) << 8) | std::uint32_t(r & 0xFF));
 }
 
+// The message dialogs' gradient until the settings say otherwise: yellow to magenta.
+constexpr TColor defaultMsgStartColor = rgbColor(255, 255, 0);
+constexpr TColor defaultMsgEndColor = rgbColor(255, 0, 255);
+
 constexpr bool isSystemColor(TColor c)
 {
     return (std::uint32_t(c) & 0xFF000000u) == 0x80000000u;
