@@ -5,6 +5,8 @@
 #include "app/ProgOptions.h"
 #include "lang/LangScript.h"
 #include "lang/MessDlg.h"
+#include "options/CVForm.h"
+#include "platform/DialogSeam.h"
 #include "platform/ErrorHandler.h"
 #include "platform/PageControl.h"
 #include "platform/Timer.h"
@@ -12,6 +14,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <cstdio>
 
 namespace corvane {
@@ -72,8 +75,43 @@ void TFormMain::TimerControlChange()
             QStringLiteral("Messages"), QStringLiteral("No access while countdown runs!")));
         lblList->setText(lblEnter->text());
     }
-    if (TimerControl->currentIndex() == DisplayPage)
+    const int page = TimerControl->currentIndex();
+    if (page == DisplayPage)
         ShowEditorTime();
+    if (page >= HelpPage)
+        openOptionsWindow(Page(page));
+}
+
+void TFormMain::openOptionsWindow(Page page)
+{
+    if (countdownRunning() && page == OptionsPage) {
+        OptionStartPanel->setText(lblList->text());
+        return;
+    }
+    OptionStartPanel->setText(
+        LangText(QStringLiteral("Messages"), QStringLiteral("Please wait a moment...")));
+    SuspendTopmost = true;
+    ApplyTopmost(); // the options window must not open behind this one
+    std::unique_ptr<TCorvaneForm> form;
+    // Also when an error interrupts: the window goes, and this one is back on its Display page
+    // and in its place above others.
+    const auto done = qScopeGuard([&] {
+        SuspendTopmost = false;
+        form.reset();
+        setActivePage(DisplayPage);
+        ApplyTopmost();
+    });
+    form = std::make_unique<TCorvaneForm>();
+    static constexpr TCorvaneForm::Page formPage[]
+        = {TCorvaneForm::HelpPage, TCorvaneForm::OptionsPage, TCorvaneForm::AboutPage};
+    form->setActivePage(formPage[page - HelpPage]);
+    if (countdownRunning())
+        form->hideOptionSheet();
+    DialogSeam::exec(*form);
+    if (TimerControl->currentIndex() == OptionsPage) {
+        SaveSettings();
+        LoadSettings();
+    }
 }
 
 void TFormMain::ExitButtonClick()

@@ -103,6 +103,7 @@ private:
     bool FormClose(); // whether the window may close
     void ExitButtonClick();
     void TimerControlChange();
+    void openOptionsWindow(Page page);
 
     // Settings (FrmMainSettings.cpp).
     QString chooseFirstLanguage();

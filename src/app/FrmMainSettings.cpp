@@ -10,6 +10,7 @@
 #include "lang/TransProg.h"
 #include "platform/ErrorHandler.h"
 #include "platform/ProgramFolder.h"
+#include "platform/WindowFont.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -115,14 +116,7 @@ void TFormMain::SaveSettings()
 
 void TFormMain::applyProgFont()
 {
-    QFont f = font();
-    f.setFamily(ProgOptions.ProgFont.Name);
-    setFont(f);
-    QPalette pal = palette();
-    const QColor color = toQColor(ProgOptions.ProgFont.Color, pal);
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
-        pal.setColor(role, color);
-    setPalette(pal);
+    setWindowFont(this, ProgOptions.ProgFont.Name, ProgOptions.ProgFont.Color);
 }
 
 bool TFormMain::isTopmost() const

@@ -15,6 +15,7 @@ constexpr qint64 profile = 16 * 1024 * 1024; // settings and language scripts
 constexpr qint64 sound = 64 * 1024 * 1024;
 constexpr qint64 theme = 16 * 1024 * 1024;
 constexpr qint64 help = 64 * 1024 * 1024;
+constexpr qint64 text = 4 * 1024 * 1024; // the About page's donation texts
 } // namespace FileLimit
 
 // What stood in the way of reading a file whole.

@@ -1,6 +1,8 @@
 // Corvane — SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/PageControl.h"
 
+#include "platform/ButtonTabBar.h"
+
 #include <QHelpEvent>
 #include <QStyleOptionTab>
 #include <QStylePainter>
@@ -78,10 +80,15 @@ void TCompactTabBar::tabInserted(int index)
     updateGeometry();
 }
 
-TPageControl::TPageControl(QWidget* parent)
+TPageControl::TPageControl(QWidget* parent, TabStyle style)
     : QTabWidget(parent)
-    , m_bar(new TCompactTabBar(this))
 {
+    if (style == TabStyle::Buttons) {
+        setTabBar(new TButtonTabBar(this));
+        setDocumentMode(true); // buttons above the pages, no tab frame around them
+        return;
+    }
+    m_bar = new TCompactTabBar(this);
     setTabBar(m_bar);
 }
 

@@ -24,14 +24,17 @@ private:
     bool showsCaption(int index) const { return index == currentIndex(); }
 };
 
-// The page control of Corvane's windows.
+// The page control of Corvane's windows: compact tabs for the narrow main window, or tabs
+// drawn as buttons.
 class TPageControl : public QTabWidget {
 public:
-    explicit TPageControl(QWidget* parent = nullptr);
+    enum class TabStyle { Compact, Buttons };
+    explicit TPageControl(QWidget* parent = nullptr, TabStyle style = TabStyle::Compact);
+    // The compact bar, or nullptr when the tabs are buttons.
     TCompactTabBar* compactTabBar() const { return m_bar; }
 
 private:
-    TCompactTabBar* m_bar;
+    TCompactTabBar* m_bar = nullptr;
 };
 
 } // namespace corvane

@@ -10,6 +10,26 @@ import os
 ZOOM_EN = '"Fit To Page","Fit To Width",Custom,25%,50%,75%,100%,125%,150%,200%,300%,400%'
 ZOOM_DE = '"Ganze Seite",Seitenbreite,Benutzerdefiniert,25%,50%,75%,100%,125%,150%,200%,300%,400%'
 
+# The credit lines of the About page; a list value cannot hold a comma.
+CREDITS_EN = ",".join([
+    "* Qt 6: the toolkit Corvane's windows are built with",
+    "* The DejaVu and Liberation fonts",
+    "* GoogleTest and Google Benchmark",
+    "* LLVM's libFuzzer and the sanitizers",
+    "* Debian: where Corvane is built and tested",
+    "* Everyone who writes code for Corvane",
+    "* Everyone who translates and tests it",
+])
+CREDITS_DE = ",".join([
+    "* Qt 6: das Toolkit hinter Corvanes Fenstern",
+    "* Die Schriften DejaVu und Liberation",
+    "* GoogleTest und Google Benchmark",
+    "* libFuzzer von LLVM und die Sanitizer",
+    "* Debian: hier wird Corvane gebaut und getestet",
+    "* Allen, die Code für Corvane schreiben",
+    "* Allen, die es übersetzen und testen",
+])
+
 # (section, key, English, German)
 TEXTS = [
     ("FormMain", "Caption", "Corvane", "Corvane"),
@@ -40,6 +60,41 @@ TEXTS = [
      "Kein Zugriff, solange ein Countdown läuft!"),
     ("FormMain", "RenameButton.Hint", "Rename entry", "Eintrag umbenennen"),
     ("FormMain", "DeleteButton.Hint", "Delete entry", "Eintrag löschen"),
+
+    ("CorvaneForm", "Caption", "Corvane", "Corvane"),
+    ("CorvaneForm", "OptionSheet.Caption", "Options", "Optionen"),
+    ("CorvaneForm", "HelpSheet.Caption", "Help", "Hilfe"),
+    ("CorvaneForm", "AboutSheet.Caption", "About", "Info"),
+    ("CorvaneForm", "OKButton.Caption", "OK", "OK"),
+    ("CorvaneForm", "OKButton.Hint", "Save options and close window",
+     "Optionen übernehmen und Fenster schließen"),
+    ("CorvaneForm", "ProgOptBox.Caption", "Program options", "Programmoptionen"),
+    ("CorvaneForm", "GenOptBox.Caption", "General options", "Allgemeine Optionen"),
+    ("CorvaneForm", "GenOptCheckBox.Items",
+     "Show progress in System-Tray,Always on top,Show exit dialog,Autostart program",
+     "Fortschritt im Infobereich zeigen,Immer im Vordergrund,Vor dem Beenden nachfragen,"
+     "Bei der Anmeldung starten"),
+    ("CorvaneForm", "LanguageBox.Caption", "Language", "Sprache"),
+    ("CorvaneForm", "ProgramFontBox.Caption", "Program font", "Programmschrift"),
+    ("CorvaneForm", "shpPFontColor.Hint", "Click to change", "Zum Ändern klicken"),
+    ("CorvaneForm", "MessageColorBox.Caption", "Messages", "Meldungen"),
+    ("CorvaneForm", "MStartColorLabel.Caption", "Start color:", "Anfangsfarbe:"),
+    ("CorvaneForm", "MStartColor.Hint", "Click to change", "Zum Ändern klicken"),
+    ("CorvaneForm", "MEndColorLabel.Caption", "End color:", "Endfarbe:"),
+    ("CorvaneForm", "MEndColor.Hint", "Click to change", "Zum Ändern klicken"),
+    ("CorvaneForm", "ThemeBox.Caption", "Themes", "Designs"),
+    ("CorvaneForm", "PresentLabel.Caption", "presents:", "präsentiert:"),
+    ("CorvaneForm", "ProgLongNameLabel.Caption", "Version 1.0b", "Version 1.0b"),
+    ("CorvaneForm", "HomepageLabel.Caption", "https://corvane.org", "https://corvane.org"),
+    ("CorvaneForm", "eMailLabel.Caption", "contact@corvane.org", "contact@corvane.org"),
+    ("CorvaneForm", "NoSpyImg.Hint", "Corvane collects no data about you",
+     "Corvane sammelt keine Daten über Sie"),
+    ("CorvaneForm", "DankBox.Caption", "Credits", "Danksagung"),
+    ("CorvaneForm", "DankMemo.Lines", CREDITS_EN, CREDITS_DE),
+    ("CorvaneForm", "FreewareLabel.Caption", "Corvane is free software: GNU GPL 3 or later.",
+     "Corvane ist freie Software: GNU GPL 3 oder neuer."),
+    ("CorvaneForm", "Donations.Caption", "Donations", "Spenden"),
+    ("CorvaneForm", "PayPalBtn.Hint", "Donate with PayPal", "Mit PayPal spenden"),
 
     ("Captions", "OK", "OK", "OK"),
     ("Captions", "Cancel", "Cancel", "Abbrechen"),

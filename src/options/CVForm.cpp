@@ -1,0 +1,155 @@
+// Corvane — SPDX-License-Identifier: GPL-3.0-or-later
+#include "options/CVForm.h"
+
+#include "app/ProgOptions.h"
+#include "lang/TransProg.h"
+#include "options/ColorSwatch.h"
+#include "options/LinkLabel.h"
+#include "platform/ErrorHandler.h"
+#include "platform/PageControl.h"
+#include "platform/WindowFont.h"
+#include "richedit/RichEdit.h"
+
+#include <QDesktopServices>
+#include <QFontComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QUrl>
+
+namespace corvane {
+
+TCorvaneForm::TCorvaneForm(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("CorvaneForm"));
+    setWindowTitle(QStringLiteral("Corvane"));
+    setSizeGripEnabled(false);
+    createControls();
+    connectHandlers();
+    FormCreate();
+    resize(sizeHint());
+}
+
+TCorvaneForm::~TCorvaneForm() = default;
+
+void TCorvaneForm::FormCreate()
+{
+    FWorkList = std::make_unique<QStringList>();
+    // The theme list is filled here, before the page, once there are themes to list.
+    InitOptionsPage();
+    setUpAboutPage(); // after the language list: the donation text depends on its choice
+    TranslateForm(this);
+    nameControlsForScreenReaders();
+    fitOptionsBox();
+    // The help-file list and the theme editor's font controls are set up here, once the
+    // window has those pages.
+}
+
+void TCorvaneForm::connectHandlers()
+{
+    connect(OKButton, &QPushButton::clicked, this, guard([this] { OKButtonClick(); }));
+    connect(CVControl, &QTabWidget::currentChanged, this, guard([this] { CVControlChange(); }));
+    connectOptionsHandlers();
+    connect(
+        HomepageLabel, &QAbstractButton::clicked, this, guard([this] { HomepageLabelClick(); }));
+    connect(eMailLabel, &QAbstractButton::clicked, this, guard([this] { eMailLabelClick(); }));
+    connect(DonationsEdit, &TRichEdit::linkClicked, this,
+        guard([this](const QString& address) { DonationsEditURLClick(address); }));
+    connect(PayPalBtn, &QPushButton::clicked, this, guard([this] { PayPalBtnClick(); }));
+}
+
+void TCorvaneForm::setActivePage(Page page)
+{
+    CVControl->setCurrentIndex(page);
+}
+
+void TCorvaneForm::hideOptionSheet()
+{
+    CVControl->setTabVisible(OptionsPage, false);
+}
+
+void TCorvaneForm::done(int result)
+{
+    if (!m_closed) {
+        m_closed = true;
+        guarded([this] { FormClose(); });
+    }
+    QDialog::done(result);
+}
+
+void TCorvaneForm::FormClose()
+{
+    for (int n = 1; n <= TOptionsRec::genOptionCount; ++n)
+        ProgOptions.GenOptions[std::size_t(n)]
+            = GenOptCheckBox->item(n - 1)->checkState() == Qt::Checked;
+    FWorkList.reset();
+}
+
+void TCorvaneForm::OKButtonClick()
+{
+    accept();
+}
+
+void TCorvaneForm::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    guarded([this] { FormResize(); });
+}
+
+void TCorvaneForm::FormResize()
+{
+    // The Help page's button panel is centred here too, once the page holds it.
+    for (QWidget* control :
+        {static_cast<QWidget*>(ProgOptBox), static_cast<QWidget*>(OKButton), DonationButtonPanel})
+        CenterInParent(control);
+}
+
+void TCorvaneForm::CVControlChange()
+{
+    CenterInParent(DonationButtonPanel);
+    if (CVControl->currentIndex() == AboutPage)
+        showAboutPictures();
+}
+
+void TCorvaneForm::CenterInParent(QWidget* control)
+{
+    const QWidget* parent = control->parentWidget();
+    if (!parent)
+        return;
+    // Each half is truncated to a whole pixel on its own.
+    control->move(
+        parent->width() / 2 - control->width() / 2, parent->height() / 2 - control->height() / 2);
+}
+
+void TCorvaneForm::OpenWithShell(const QString& target)
+{
+    QUrl url(target, QUrl::TolerantMode);
+    if (url.scheme().isEmpty())
+        url = QUrl::fromUserInput(target); // "www.example.org" as the link detector finds it
+    // The desktop starts the browser or mail program on its own; a failure stays unsaid.
+    QDesktopServices::openUrl(url);
+}
+
+void TCorvaneForm::applyFont()
+{
+    setWindowFont(this, ProgOptions.ProgFont.Name, ProgOptions.ProgFont.Color);
+    fitOptionsBox();
+}
+
+// Controls without a caption of their own are named after the box that holds them or their
+// hint, in the current language, so a screen reader can say what they are.
+void TCorvaneForm::nameControlsForScreenReaders()
+{
+    const std::pair<QWidget*, QGroupBox*> boxed[]
+        = {{GenOptCheckBox, GenOptBox}, {LngListBox, LanguageBox}, {ProgFontCombo, ProgramFontBox},
+            {DankMemo, DankBox}, {DonationsEdit, Donations}};
+    for (const auto& [control, box] : boxed)
+        control->setAccessibleName(box->title().remove(QLatin1Char('&')));
+    for (QWidget* control : {static_cast<QWidget*>(PayPalBtn), static_cast<QWidget*>(NoSpyImg)})
+        control->setAccessibleName(control->toolTip());
+}
+
+} // namespace corvane

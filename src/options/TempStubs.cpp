@@ -1,0 +1,5 @@
+// TEMPORARY STUB
+namespace corvane {
+void EnableAutostart() { }
+void DisableAutostart() { }
+} // namespace corvane
