@@ -30,7 +30,17 @@ TCorvaneForm::TCorvaneForm(QWidget* parent)
     createControls();
     connectHandlers();
     FormCreate();
+    // The centred panels follow their parents' every resize, also those a layout makes after
+    // the window's own.
+    for (QWidget* control : centredControls())
+        control->parentWidget()->installEventFilter(this);
     resize(sizeHint());
+}
+
+QList<QWidget*> TCorvaneForm::centredControls() const
+{
+    // The Help page's button panel joins them once the page holds it.
+    return {ProgOptBox, OKButton, DonationButtonPanel};
 }
 
 TCorvaneForm::~TCorvaneForm() = default;

@@ -81,6 +81,7 @@ private:
     void FormClose();
     void OKButtonClick();
     void FormResize();
+    QList<QWidget*> centredControls() const;
     void CVControlChange();
     void applyFont();
     void nameControlsForScreenReaders();

@@ -17,8 +17,8 @@ namespace corvane {
 
 QString TCorvaneForm::selectedLanguageItem() const
 {
-    const QListWidgetItem* item = LngListBox->currentItem();
-    return item && item->isSelected() ? item->text() : QString();
+    const QList<QListWidgetItem*> selected = LngListBox->selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text();
 }
 
 void TCorvaneForm::setUpAboutPage()

@@ -45,7 +45,8 @@ void TCorvaneForm::connectOptionsHandlers()
         if (!std::exchange(m_tickChangedByPress, false))
             GenOptCheckBoxClick();
     }));
-    connect(LngListBox, &QListWidget::currentRowChanged, this, guard([this] {
+    // The selection, not the current row: a click moves the current row before it selects.
+    connect(LngListBox, &QListWidget::itemSelectionChanged, this, guard([this] {
         if (!m_fillingOptions)
             LngListBoxClick();
     }));
@@ -63,6 +64,11 @@ bool TCorvaneForm::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == GenOptCheckBox->viewport() && event->type() == QEvent::MouseButtonPress)
         m_tickChangedByPress = false; // a new click begins; a tick it changes is this click
+    if (event->type() == QEvent::Resize) {
+        for (QWidget* control : centredControls())
+            if (control->parentWidget() == watched)
+                CenterInParent(control);
+    }
     return QDialog::eventFilter(watched, event);
 }
 
@@ -107,10 +113,10 @@ void TCorvaneForm::GenOptCheckBoxClick()
 
 void TCorvaneForm::LngListBoxClick()
 {
-    const QListWidgetItem* item = LngListBox->currentItem();
-    if (!item || !item->isSelected())
+    const QString item = selectedLanguageItem();
+    if (item.isEmpty())
         return;
-    ProgOptions.LangFile = item->text();
+    ProgOptions.LangFile = item;
     LangScriptPath = programPath(QStringLiteral("\\LScripts\\") + ProgOptions.LangFile);
     QScopedValueRollback filling(m_fillingOptions, true);
     TranslateForm(this);

@@ -194,9 +194,11 @@ void TCorvaneForm::createFontAndColorBoxes(QWidget* column)
         (*r.label)->setBuddy(*r.swatch);
         colors->addWidget(*r.label, 0, column_++);
         colors->addWidget(*r.swatch, 0, column_++);
+        ++column_;
     }
-    colors->setColumnStretch(1, 1);
-    colors->setColumnStretch(3, 1);
+    // Each swatch beside its label, the pairs apart.
+    colors->setColumnStretch(2, 1);
+    colors->setColumnMinimumWidth(2, 12);
 
     auto* layout = static_cast<QVBoxLayout*>(column->layout());
     layout->addWidget(ProgramFontBox);
@@ -224,6 +226,8 @@ void TCorvaneForm::createAboutPanel()
     DankMemo->setReadOnly(true);
     DankMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     DankMemo->setAccessibleName(QStringLiteral("Credits"));
+    DankMemo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored); // fills what is left
+    DankMemo->setMinimumHeight(60);
     DankMemo->setPlainText(QStringLiteral("* Qt 6: the toolkit Corvane's windows are built with\n"
                                           "* The DejaVu and Liberation fonts\n"
                                           "* GoogleTest and Google Benchmark\n"
@@ -301,6 +305,8 @@ void TCorvaneForm::createDonations()
     DonationsEdit = named(new TRichEdit, "DonationsEdit");
     DonationsEdit->setReadOnly(true);
     DonationsEdit->setAccessibleName(QStringLiteral("Donations"));
+    DonationsEdit->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    DonationsEdit->setMinimumHeight(120);
     DonationBottomPanel = named(new QWidget, "DonationBottomPanel");
     DonationBottomPanel->setFixedHeight(162);
     DonationPanel = named(new QFrame(DonationBottomPanel), "DonationPanel");
