@@ -11,7 +11,7 @@ namespace corvane {
 
 namespace {
 
-// The title's night sky, and the blues of the PayPal wordmark.
+// Corvane's yellow and red, the title's night sky, and the two blues of the PayPal wordmark.
 const QColor skyTop(5, 10, 32);
 const QColor skyMiddle(9, 24, 64);
 const QColor skyBottom(12, 48, 88);
@@ -57,7 +57,7 @@ QPointF onDial(const QPointF& centre, qreal radius, qreal minutes)
 const QSizeF titleSize(339, 228);
 const QPointF dialCentre(238, 110);
 constexpr qreal dialRadius = 92;
-constexpr qreal starlessBelow = 176; // the horizon's highest point
+constexpr qreal starlessBelow = 176; // stars stay above the horizon
 
 void paintSky(QPainter& p)
 {
