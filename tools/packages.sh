@@ -19,4 +19,4 @@ ensure_packages() {
 BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-multimedia-dev libgl-dev
                 fonts-dejavu-core fonts-liberation2)
 # What the tests need besides.
-TEST_PACKAGES=(libgtest-dev libbenchmark-dev python3 clang-format)
+TEST_PACKAGES=(libgtest-dev libbenchmark-dev python3 clang-format desktop-file-utils)

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 namespace corvane {
 
@@ -28,6 +29,14 @@ QString programPath(const QString& relative)
     if (!rel.startsWith(QLatin1Char('/')))
         rel.prepend(QLatin1Char('/'));
     return programFolder() + rel;
+}
+
+QString shortcutFolder()
+{
+    const QString folder = programFolder();
+    if (QFileInfo(folder).isWritable())
+        return folder;
+    return QFileInfo(programPath(QStringLiteral("Data"))).path();
 }
 
 } // namespace corvane

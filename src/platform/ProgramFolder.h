@@ -13,6 +13,10 @@ QString programFolder();
 // "Data/CORVANE.INI"); backslashes become slashes.
 QString programPath(const QString& relative);
 
+// Where the autostart shortcut's own copy lives: the program folder while Corvane may write
+// there, else the folder that holds its writable Data. The one place that decides it.
+QString shortcutFolder();
+
 // Turns the backslash paths the program's behaviour is phrased in into local ones.
 QString toLocalSeparators(QString path);
 

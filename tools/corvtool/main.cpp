@@ -50,6 +50,7 @@ constexpr Command commands[] = {
     {"rtf-pdf", "FILE OUT.pdf", 2, rtfPdf},
     {"tree-text", "FILE", 1, treeText},
     {"timelist-add", "FILE TITLE SECONDS MESSAGE [SOUND]", 4, timelistAdd},
+    {"autostart-entry", "EXECUTABLE", 1, autostartEntry},
 };
 
 int usage()
