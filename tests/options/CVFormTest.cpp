@@ -3,6 +3,7 @@
 #include "options/CVForm.h"
 
 #include "app/ProgramFolderFixture.h"
+#include "common/FilesOp.h"
 #include "options/ColorSwatch.h"
 #include "options/LinkLabel.h"
 #include "platform/PageControl.h"
@@ -118,6 +119,36 @@ TEST_F(OptionsWindow, ShowsTheSettingsAndTakesTheTicksOverHoweverItCloses)
     child<QPushButton>("OKButton")->click();
     EXPECT_FALSE(form->isVisible());
     EXPECT_FALSE(ProgOptions.GenOptions[TOptionsRec::ExitDialog]);
+}
+
+TEST_F(OptionsWindow, AnyClickInTheGeneralOptionsReappliesTheAutostartTick)
+{
+    QTemporaryDir user;
+    const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", user.path().toLocal8Bit());
+    setAutostartExecutable(m_home.filePath(QStringLiteral("corvane")));
+    const QString marker = m_home.filePath(QStringLiteral("corvane.desktop"));
+    const QString copy = user.filePath(QStringLiteral("autostart/corvane.desktop"));
+    ProgOptions.GenOptions[TOptionsRec::Autostart] = true;
+    open();
+    EXPECT_FALSE(QFile::exists(marker)); // opening the window makes nothing
+
+    clickItem(options(), TOptionsRec::ExitDialog - 1, false); // not the autostart item
+    EXPECT_TRUE(QFile::exists(marker));
+    EXPECT_TRUE(QFile::exists(copy));
+    EXPECT_EQ(options()->item(2)->checkState(), Qt::Checked); // a click on the text ticks nothing
+
+    QFile::remove(copy); // the marker stays, so ticking does not bring the copy back
+    clickItem(options(), TOptionsRec::TrayProgress - 1, true);
+    EXPECT_FALSE(QFile::exists(copy));
+    clickItem(options(), TOptionsRec::Autostart - 1, true); // unticked: both go
+    EXPECT_FALSE(QFile::exists(marker));
+    options()->setCurrentRow(TOptionsRec::Autostart - 1);
+    QTest::keyClick(options(), Qt::Key_Space); // ticked again from the keyboard
+    EXPECT_TRUE(QFile::exists(copy));
+
+    setAutostartExecutable(QString());
+    qputenv("XDG_CONFIG_HOME", oldConfig);
 }
 
 TEST_F(OptionsWindow, LanguageListCopesWithOddFolders)
@@ -261,7 +292,8 @@ TEST_F(OptionsWindow, BrokenOrHugeDonationTextsStillOpenTheWindow)
 
     addFile(QStringLiteral("Texts/Donation.rtf"), QByteArray(50 * 1024 * 1024, 'a'));
     open();
-    EXPECT_TRUE(child<TRichEdit>("DonationsEdit")->toPlainText().contains(QLatin1String("too large")))
+    EXPECT_TRUE(
+        child<TRichEdit>("DonationsEdit")->toPlainText().contains(QLatin1String("too large")))
         << child<TRichEdit>("DonationsEdit")->toPlainText().toStdString();
 }
 

@@ -1,5 +1,0 @@
-// TEMPORARY STUB
-namespace corvane {
-void EnableAutostart() { }
-void DisableAutostart() { }
-} // namespace corvane
