@@ -11,7 +11,12 @@ ZOOM_EN = '"Fit To Page","Fit To Width",Custom,25%,50%,75%,100%,125%,150%,200%,3
 ZOOM_DE = '"Ganze Seite",Seitenbreite,Benutzerdefiniert,25%,50%,75%,100%,125%,150%,200%,300%,400%'
 
 # The credit lines of the About page; a list value cannot hold a comma.
-CREDITS_EN = ",".join([
+def list_value(entries):
+    assert all("," not in e for e in entries), "a list entry cannot hold a comma"
+    return ",".join(entries)
+
+
+CREDITS_EN = list_value([
     "* Qt 6: the toolkit Corvane's windows are built with",
     "* The DejaVu and Liberation fonts",
     "* GoogleTest and Google Benchmark",
@@ -20,14 +25,14 @@ CREDITS_EN = ",".join([
     "* Everyone who writes code for Corvane",
     "* Everyone who translates and tests it",
 ])
-CREDITS_DE = ",".join([
+CREDITS_DE = list_value([
     "* Qt 6: das Toolkit hinter Corvanes Fenstern",
     "* Die Schriften DejaVu und Liberation",
     "* GoogleTest und Google Benchmark",
     "* libFuzzer von LLVM und die Sanitizer",
     "* Debian: hier wird Corvane gebaut und getestet",
-    "* Allen, die Code für Corvane schreiben",
-    "* Allen, die es übersetzen und testen",
+    "* Allen Mitwirkenden am Code von Corvane",
+    "* Allen Übersetzern und Testern",
 ])
 
 # (section, key, English, German)
