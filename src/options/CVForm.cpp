@@ -160,6 +160,10 @@ void TCorvaneForm::nameControlsForScreenReaders()
         control->setAccessibleName(box->title().remove(QLatin1Char('&')));
     for (QWidget* control : {static_cast<QWidget*>(PayPalBtn), static_cast<QWidget*>(NoSpyImg)})
         control->setAccessibleName(control->toolTip());
+    // The swatches share one hint, so each also says which colour it is.
+    shpPFontColor->setAccessibleDescription(ProgramFontBox->title());
+    MStartColor->setAccessibleDescription(MStartColorLabel->text());
+    MEndColor->setAccessibleDescription(MEndColorLabel->text());
 }
 
 } // namespace corvane
