@@ -16,7 +16,8 @@ ensure_packages() {
 }
 
 # What building Corvane needs.
+# qt6-translations-l10n: Qt's own dialogs (colours, files) in the user's language.
 BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-multimedia-dev libgl-dev
-                fonts-dejavu-core fonts-liberation2)
+                fonts-dejavu-core fonts-liberation2 qt6-translations-l10n)
 # What the tests need besides.
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev python3 clang-format desktop-file-utils)

@@ -7,6 +7,7 @@
 #include "common/FilesOp.h"
 #include "lang/LangScript.h"
 #include "lang/MessDlg.h"
+#include "lang/QtTranslation.h"
 #include "lang/TransProg.h"
 #include "platform/ErrorHandler.h"
 #include "platform/ProgramFolder.h"
@@ -64,6 +65,7 @@ void TFormMain::LoadSettings()
     if (!chosen.isEmpty() && config.storedLanguage().isEmpty())
         options.LangFile = chosen;
     LangScriptPath = programPath(QStringLiteral("\\LScripts\\") + options.LangFile);
+    useQtTranslation(options.LangFile);
     reportUnreadScript();
     TranslateForm(this);
     ProgOptions = options;

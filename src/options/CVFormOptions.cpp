@@ -10,6 +10,7 @@ void DisableAutostart();
 } // namespace corvane
 #include "lang/LangScript.h"
 #include "lang/MessDlg.h"
+#include "lang/QtTranslation.h"
 #include "lang/TransProg.h"
 #include "options/CVForm.h"
 #include "options/ColorSwatch.h"
@@ -118,6 +119,7 @@ void TCorvaneForm::LngListBoxClick()
         return;
     ProgOptions.LangFile = item;
     LangScriptPath = programPath(QStringLiteral("\\LScripts\\") + ProgOptions.LangFile);
+    useQtTranslation(ProgOptions.LangFile);
     QScopedValueRollback filling(m_fillingOptions, true);
     TranslateForm(this);
     nameControlsForScreenReaders();
