@@ -21,36 +21,20 @@
 #include <QScopedValueRollback>
 #include <QSpinBox>
 #include <QTreeWidget>
-#include <algorithm>
-#include <optional>
 
 namespace corvane {
 
 namespace {
 
-// The seconds field as the list file holds it: a 32-bit integer in decimal digits, with an
-// optional sign; no blanks, no other base.
-int entrySeconds(const QTreeWidgetItem* entry)
+// The texts of a node's children in order: the root's give the entries' titles, an entry's
+// its fields.
+QStringList childTexts(const QTreeWidgetItem* node)
 {
-    constexpr int secondsField = 3;
-    if (entry->childCount() <= secondsField)
-        throw CorvaneError(QStringLiteral("List index out of bounds (%1)").arg(secondsField));
-    const QString text = entry->child(secondsField)->text(0);
-    const bool digitsOnly = !text.isEmpty()
-        && std::all_of(text.begin() + (text.front() == u'-' || text.front() == u'+'), text.end(),
-            [](QChar c) { return c >= u'0' && c <= u'9'; });
-    bool ok = false;
-    const int value = digitsOnly ? text.toInt(&ok, 10) : 0;
-    if (!ok)
-        throw CorvaneError(QStringLiteral("'%1' is not a valid integer value").arg(text));
-    return value;
-}
-
-QString fieldText(const QTreeWidgetItem* entry, int field)
-{
-    if (entry->childCount() <= field)
-        throw CorvaneError(QStringLiteral("List index out of bounds (%1)").arg(field));
-    return entry->child(field)->text(0);
+    QStringList texts;
+    texts.reserve(node->childCount());
+    for (int i = 0; i < node->childCount(); ++i)
+        texts << node->child(i)->text(0);
+    return texts;
 }
 
 } // namespace
@@ -142,7 +126,7 @@ void TFormMain::saveTimeList()
 
 int TFormMain::EditorSeconds() const
 {
-    return StundenZahl->value() * 3600 + Minutenzahl->value() * 60 + Sekundenzahl->value();
+    return joinDuration({StundenZahl->value(), Minutenzahl->value(), Sekundenzahl->value()});
 }
 
 void TFormMain::USchriftEditChange()
@@ -165,27 +149,22 @@ void TFormMain::KlangSuchKnopfClick()
 
 bool TFormMain::CheckEntryName()
 {
-    const QString title = storableText(USchriftEdit->text());
     QTreeWidgetItem* root = listRoot();
     bool refused = false;
-    for (int i = 0; i < root->childCount();) {
-        if (!sameTitle(root->child(i)->text(0), title)) {
-            ++i;
-            continue;
-        }
+    qsizetype removed = 0;
+    for (qsizetype at : sameTitlePositions(childTexts(root), storableText(USchriftEdit->text()))) {
         const bool replace = MsgDialog(
             LangText(QStringLiteral("Messages"),
                 QStringLiteral("An entry of this name already exists. Do you want to replace it?")),
             QString(), DlgKind::Confirmation);
-        if (replace) {
-            // Removing the current entry moves the selection; that is no choice of the user's
-            // and must not load another entry into the editor that is about to be added.
-            const QScopedValueRollback<bool> quiet(m_listFromCode, true);
-            delete root->takeChild(i);
-        } else {
+        if (!replace) {
             refused = true;
-            ++i;
+            continue;
         }
+        // Removing the current entry moves the selection; that is no choice of the user's
+        // and must not load another entry into the editor that is about to be added.
+        const QScopedValueRollback<bool> quiet(m_listFromCode, true);
+        delete root->takeChild(int(at - removed++));
     }
     return refused;
 }
@@ -213,14 +192,11 @@ void TFormMain::RenameButtonClick()
         InputDialog(LangText(QStringLiteral("Message"), QStringLiteral("Please enter new name:"))));
     if (name.isEmpty())
         return;
-    QTreeWidgetItem* root = listRoot();
-    for (int i = 0; i < root->childCount(); ++i) {
-        if (sameTitle(root->child(i)->text(0), name)) {
-            MsgDialog(LangText(QStringLiteral("Messages"),
-                          QStringLiteral("Sorry, an entry with this name already exists.")),
-                QString(), DlgKind::Information);
-            return;
-        }
+    if (!sameTitlePositions(childTexts(listRoot()), name).empty()) {
+        MsgDialog(LangText(QStringLiteral("Messages"),
+                      QStringLiteral("Sorry, an entry with this name already exists.")),
+            QString(), DlgKind::Information);
+        return;
     }
     entry->setText(0, name);
     FillTopicsCombo();
@@ -259,15 +235,14 @@ void TFormMain::StopTreeViewClick()
         return;
     StartButton->setLook(TImageButton::Look::Up);
     // Everything is read before anything changes, so a broken entry leaves the editor as is.
-    const int s = entrySeconds(node);
-    const QString message = fieldText(node, 1);
-    const QString sound = fieldText(node, 2);
-    StundenZahl->setValue(s / 3600);
-    Minutenzahl->setValue((s - StundenZahl->value() * 3600) / 60);
-    Sekundenzahl->setValue(s - StundenZahl->value() * 3600 - Minutenzahl->value() * 60);
-    USchriftEdit->setText(node->text(0));
-    TextZeile->setText(message);
-    Klangzeile->setText(sound);
+    const TimerEntry entry = entryFromFields(node->text(0), childTexts(node));
+    const DurationParts time = splitDuration(entry.seconds);
+    StundenZahl->setValue(time.hours);
+    Minutenzahl->setValue(time.minutes);
+    Sekundenzahl->setValue(time.seconds);
+    USchriftEdit->setText(entry.title);
+    TextZeile->setText(entry.message);
+    Klangzeile->setText(entry.soundFile);
     ShowEditorTime();
     if (node->parent() == StopTreeView->topLevelItem(0))
         TopicsCombo->setCurrentIndex(node->parent()->indexOfChild(node));
@@ -290,11 +265,7 @@ void TFormMain::StopTreeViewDblClick()
 
 void TFormMain::FillTopicsCombo()
 {
-    QTreeWidgetItem* root = listRoot();
-    QStringList titles;
-    titles.reserve(root->childCount());
-    for (int i = 0; i < root->childCount(); ++i)
-        titles << root->child(i)->text(0);
+    const QStringList titles = childTexts(listRoot());
     TopicsCombo->clear();
     TopicsCombo->addItems(titles);
     if (!titles.isEmpty()) {

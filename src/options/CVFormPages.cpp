@@ -100,7 +100,7 @@ void TCorvaneForm::createButtonPanel()
     ButtonPanel = named(new QWidget(this), "ButtonPanel");
     ButtonPanel->setFixedHeight(buttonPanelHeight);
     OKButton = named(
-        new QPushButton(QIcon() /*STUB Ok*/, QStringLiteral("OK"), ButtonPanel), "OKButton");
+        new QPushButton(buttonIcon(ButtonIcon::Ok), QStringLiteral("OK"), ButtonPanel), "OKButton");
     OKButton->setToolTip(QStringLiteral("Save options and close window"));
     OKButton->setDefault(true);
     OKButton->resize(std::max(88, OKButton->sizeHint().width()), 25);

@@ -3,13 +3,13 @@
 
 #include "platform/CorvaneError.h"
 #include "platform/FileRead.h"
+#include "platform/IntegerText.h"
 #include "platform/ProfileDocument.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <algorithm>
-#include <limits>
 #include <memory>
 #include <mutex>
 #include <new>
@@ -143,57 +143,6 @@ Loaded load(const QString& path)
     if (stamp)
         cache.store(path, *stamp, doc);
     return {doc, std::move(read)};
-}
-
-int hexDigit(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= '0' && u <= '9')
-        return u - '0';
-    if ((u | 0x20) >= 'a' && (u | 0x20) <= 'f')
-        return (u | 0x20) - 'a' + 10;
-    return -1;
-}
-
-std::optional<int> parseHex(QStringView digits)
-{
-    if (digits.isEmpty() || digits.size() > 8)
-        return std::nullopt;
-    quint32 value = 0;
-    for (QChar c : digits) {
-        const int d = hexDigit(c);
-        if (d < 0)
-            return std::nullopt;
-        value = value * 16 + quint32(d);
-    }
-    return int(value);
-}
-
-std::optional<int> parseDecimal(QStringView text)
-{
-    const bool negative = text.startsWith(u'-');
-    const QStringView digits = (negative || text.startsWith(u'+')) ? text.sliced(1) : text;
-    if (digits.isEmpty() || digits.size() > 10)
-        return std::nullopt;
-    qint64 value = 0;
-    for (QChar c : digits) {
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-        value = value * 10 + (c.unicode() - '0');
-    }
-    value = negative ? -value : value;
-    if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
-        return std::nullopt;
-    return int(value);
-}
-
-// Hexadecimal takes all 32 bits, so colour values such as 0x80000005 read as the negative
-// integers they are stored as.
-std::optional<int> parseInteger(QStringView text)
-{
-    if (text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
-        return parseHex(text.sliced(2));
-    return parseDecimal(text);
 }
 
 // The parse a write starts from: an empty one for a missing file, the cached one when the

@@ -26,8 +26,8 @@ public:
     const QString& path() const { return m_path; }
 
     QString readString(const QString& section, const QString& key, const QString& def) const;
-    // Decimal, or hexadecimal after "0x"/"0X"; anything else that is not a whole number of
-    // 32 bits gives `def`.
+    // The trimmed value read by parseInteger (IntegerText.h): decimal, or hexadecimal after
+    // "0x"/"0X"; anything else that is not a whole number of 32 bits gives `def`.
     int readInteger(const QString& section, const QString& key, int def) const;
     // Any integer other than 0 is true.
     bool readBool(const QString& section, const QString& key, bool def) const;

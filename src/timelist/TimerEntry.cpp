@@ -1,9 +1,41 @@
 // Corvane — SPDX-License-Identifier: GPL-3.0-or-later
 #include "timelist/TimerEntry.h"
 
+#include "platform/CorvaneError.h"
+#include "platform/IntegerText.h"
+
 #include <algorithm>
 
 namespace corvane {
+
+DurationParts splitDuration(int seconds)
+{
+    DurationParts p;
+    p.hours = std::clamp(seconds / 3600, 0, editorMaxHours);
+    p.minutes = std::clamp((seconds - p.hours * 3600) / 60, 0, 59);
+    p.seconds = std::clamp(seconds - p.hours * 3600 - p.minutes * 60, 0, 59);
+    return p;
+}
+
+int joinDuration(const DurationParts& parts)
+{
+    return parts.hours * 3600 + parts.minutes * 60 + parts.seconds;
+}
+
+int entryDuration(const QString& secondsText)
+{
+    if (const std::optional<int> seconds = parseDecimalInt(secondsText))
+        return *seconds;
+    throw CorvaneError(QStringLiteral("'%1' is not a valid integer value").arg(secondsText));
+}
+
+TimerEntry entryFromFields(const QString& title, const QStringList& fields)
+{
+    constexpr int secondsField = 3;
+    if (fields.size() <= secondsField)
+        throw CorvaneError(QStringLiteral("List index out of bounds (%1)").arg(secondsField));
+    return {title, fields[1], fields[2], entryDuration(fields[secondsField])};
+}
 
 QString durationText(qint64 seconds)
 {
@@ -70,6 +102,16 @@ bool sameTitle(const QString& a, const QString& b)
             return false;
     }
     return true;
+}
+
+std::vector<qsizetype> sameTitlePositions(const QStringList& titles, const QString& title)
+{
+    std::vector<qsizetype> positions;
+    for (qsizetype i = 0; i < titles.size(); ++i) {
+        if (sameTitle(titles[i], title))
+            positions.push_back(i);
+    }
+    return positions;
 }
 
 } // namespace corvane

@@ -39,7 +39,8 @@ TEST_F(ProfileFileTest, readsIntegersAndBooleans)
         "[N]\n"
         "dec=-12\nplus=+7\nhex=0x1F\nup=0XfF\nsys=0x80000005\nall=0xFFFFFFFF\n"
         "min=-2147483648\nbig=2147483648\nwide=0x100000000\nbare=0x\n"
-        "junk=12a\nfrac=1.5\nspaced=\" 5\"\nempty=\nzero=0\n");
+        "junk=12a\nfrac=1.5\nspaced=\" 5\"\nempty=\nzero=0\n"
+        "zeros=000000000030\nhexzeros=0x000000001F\ntrimmed=  30  \n");
     const ProfileFile f(path("a.ini"));
     const std::pair<const char*, int> cases[] = {
         {"dec", -12},
@@ -49,6 +50,9 @@ TEST_F(ProfileFileTest, readsIntegersAndBooleans)
         {"sys", int(0x80000005u)},
         {"all", -1},
         {"min", std::numeric_limits<int>::min()},
+        {"zeros", 30}, // leading zeros do not make a number too long
+        {"hexzeros", 31},
+        {"trimmed", 30}, // the value's blanks go before the number is read
         {"big", 42},
         {"wide", 42},
         {"bare", 42},
