@@ -4,9 +4,9 @@
 #include "app/PaintedIcon.h"
 
 #include <QGuiApplication>
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
 
 namespace corvane {
 
@@ -237,21 +237,37 @@ void paintDelete(QPainter& p)
     p.drawPath(cross);
 }
 
-template <typename Paint> QPixmap renderPixmap(int size, Paint paint)
+void paintOk(QPainter& p)
 {
-    QPixmap pm(size, size);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
+    QPainterPath tick;
+    tick.moveTo(1, 8.5);
+    tick.lineTo(3.5, 6);
+    tick.lineTo(6.5, 9);
+    tick.lineTo(13, 2.5);
+    tick.lineTo(15.5, 5);
+    tick.lineTo(6.5, 14);
+    tick.closeSubpath();
+    p.setPen(outline(QColor(0, 90, 0)));
+    p.setBrush(QColor(40, 180, 60));
+    p.drawPath(tick);
+}
+
+// Drawn on an image, not a pixmap: no window system is needed to draw, only to show.
+template <typename Paint> QImage renderImage(int size, Paint paint)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.scale(size / 16.0, size / 16.0);
     paint(p);
-    return pm;
+    return image;
 }
 
 template <typename Paint> QIcon renderIcon(Paint paint)
 {
-    return paintedIcon([paint](int size) { return renderPixmap(size, paint).toImage(); });
+    return paintedIcon([paint](int size) { return renderImage(size, paint); });
 }
 
 } // namespace
@@ -292,6 +308,8 @@ QIcon buttonIcon(ButtonIcon icon)
         return renderIcon(paintRename);
     case ButtonIcon::Delete:
         return renderIcon(paintDelete);
+    case ButtonIcon::Ok:
+        return renderIcon(paintOk);
     }
     return {};
 }

@@ -32,6 +32,7 @@ enum class ButtonIcon {
     AddEntry, // a page with a green plus
     Rename, // a pencil over a line of text
     Delete, // a red cross
+    Ok, // a green tick, for the options window's OK button
 };
 QIcon buttonIcon(ButtonIcon icon);
 

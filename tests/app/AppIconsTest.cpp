@@ -51,3 +51,20 @@ TEST(AppIcons, LargeSizesAreDrawnNotScaledUp)
     EXPECT_LT(blocky, blocks);
     EXPECT_FALSE(buttonIcon(ButtonIcon::Exit).isNull());
 }
+
+TEST(AppIcons, ButtonPicturesAreDistinctAndTheTickIsGreen)
+{
+    const ButtonIcon all[] = {ButtonIcon::Exit, ButtonIcon::OpenSound, ButtonIcon::AddEntry,
+        ButtonIcon::Rename, ButtonIcon::Delete, ButtonIcon::Ok};
+    QList<QImage> images;
+    for (ButtonIcon icon : all) {
+        images << buttonIcon(icon).pixmap(16, 16).toImage();
+        EXPECT_GT(opaquePixels(images.back()), 16 * 16 / 8) << int(icon);
+    }
+    for (int i = 0; i < images.size(); ++i)
+        for (int j = i + 1; j < images.size(); ++j)
+            EXPECT_NE(images[i], images[j]) << i << " and " << j;
+    const QColor middle = images.back().pixelColor(7, 10); // on the tick's stroke
+    EXPECT_GT(middle.green(), 2 * middle.red());
+    EXPECT_GT(middle.green(), 2 * middle.blue());
+}
