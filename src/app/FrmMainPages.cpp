@@ -9,6 +9,7 @@
 #include "platform/ErrorHandler.h"
 #include "platform/PageControl.h"
 #include "platform/Timer.h"
+#include "timelist/TimerEntry.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -216,7 +217,7 @@ void TFormMain::createEnterPage()
         QSpinBox** spin;
         const char* name;
         int maximum;
-    } spins[] = {{&StundenZahl, "StundenZahl", 99}, {&Minutenzahl, "Minutenzahl", 59},
+    } spins[] = {{&StundenZahl, "StundenZahl", editorMaxHours}, {&Minutenzahl, "Minutenzahl", 59},
         {&Sekundenzahl, "Sekundenzahl", 59}};
     for (const auto& s : spins) {
         auto* spin = named(new QSpinBox, s.name);
