@@ -16,6 +16,8 @@ int rtfText(const QStringList& args);
 int rtfPdf(const QStringList& args);
 int treeText(const QStringList& args);
 int timelistAdd(const QStringList& args);
+int hexEncode(const QStringList& args);
+int hexDecode(const QStringList& args);
 int autostartEntry(const QStringList& args);
 
 // Helpers shared by the command files.

@@ -51,6 +51,8 @@ constexpr Command commands[] = {
     {"tree-text", "FILE", 1, treeText},
     {"timelist-add", "FILE TITLE SECONDS MESSAGE [SOUND]", 4, timelistAdd},
     {"autostart-entry", "EXECUTABLE", 1, autostartEntry},
+    {"hex-encode", "(bytes on stdin)", 0, hexEncode},
+    {"hex-decode", "(hexadecimal text on stdin)", 0, hexDecode},
 };
 
 int usage()
