@@ -7,6 +7,7 @@
 #include "app/TimeDisplay.h"
 #include "platform/ClockChangeWatch.h"
 #include "platform/ErrorHandler.h"
+#include "platform/NamedControl.h"
 #include "platform/PageControl.h"
 #include "platform/Timer.h"
 #include "timelist/TimerEntry.h"
@@ -48,12 +49,6 @@ constexpr PageDesign pageDesign[] = {
     {"Optionen", "Options", TabIcon::Options},
     {"AboutSheet", "About", TabIcon::About},
 };
-
-template <typename W> W* named(W* widget, const char* name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 QFont boldPanelFont()
 {

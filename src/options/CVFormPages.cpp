@@ -8,6 +8,7 @@
 #include "options/CVForm.h"
 #include "options/ColorSwatch.h"
 #include "options/LinkLabel.h"
+#include "platform/NamedControl.h"
 #include "platform/PageControl.h"
 #include "richedit/RichEdit.h"
 
@@ -28,12 +29,6 @@ constexpr int aboutPanelWidth = 305;
 constexpr int titleHeight = 185;
 // Room the theme editor takes in the Options page: its list of themes above the preview.
 constexpr QSize themeBoxSize(393, 372);
-
-template <typename W> W* named(W* widget, const char* name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 QGroupBox* groupBox(const char* name, const char* title)
 {
