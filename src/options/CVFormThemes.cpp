@@ -195,8 +195,14 @@ void TCorvaneForm::ThemesListBoxClick()
 void TCorvaneForm::AddThemeButtonClick()
 {
     const QString name = InputDialog(QStringLiteral("Please enter theme name:"));
-    if (name.isEmpty() || !CheckThemeName(name))
+    if (name.isEmpty())
         return;
+    if (!CheckThemeName(name)) {
+        // Nothing was replaced after all: the entries agreed to go come back.
+        if (!m_replacedThemes.isEmpty())
+            FillThemesList();
+        return;
+    }
     const QString path = themeFilePath(name);
     writeThemeFile(path, previewTheme());
     for (const QString& replaced : std::as_const(m_replacedThemes))
