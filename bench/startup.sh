@@ -2,17 +2,20 @@
 # Corvane — SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up time (process start to first paint) and resident memory of Corvane against a bare
 # Qt Widgets window, measured alternately in one run under Xvfb.
-# Usage: bash bench/startup.sh [BUILD_DIR] [RUNS]   (BUILD_DIR built with -DCORVANE_BENCH=ON)
+# Usage: bash bench/startup.sh [BUILD_DIR] [RUNS] [THEME]   (BUILD_DIR built with
+# -DCORVANE_BENCH=ON; THEME names a theme of BUILD_DIR/Data to start with)
 set -euo pipefail
 build=${1:-build/bench}
 runs=${2:-15}
+theme=${3:-}
 work=$(mktemp -d)
 trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 Xvfb :77 -screen 0 1280x800x24 >/dev/null 2>&1 &
 xvfb=$!
 sleep 1
 cp -r "$build/LScripts" "$build/Data" "$work/"
-printf '[Language]\r\nFile=English.lng\r\n[General]\r\nOption 3=0\r\n' > "$work/Data/CORVANE.INI"
+printf '[Language]\r\nFile=English.lng\r\n[General]\r\nOption 3=0\r\nTheme=%s\r\n' "$theme" \
+    > "$work/Data/CORVANE.INI"
 export DISPLAY=:77 XDG_RUNTIME_DIR="$work" CORVANE_HOME="$work"
 
 measure() { # program -> "ms rss_mb"
