@@ -386,3 +386,34 @@ TEST_F(ThemeEditor, FilesNamedLikeThemesButNotThemesAreListedAsTheyDecode)
     clickEntry(QStringLiteral("A"));
     EXPECT_EQ(ProgOptions.Theme, QStringLiteral("A")); // its file is Theme41.thm: none
 }
+
+TEST_F(ThemeEditor, AThousandFilesInDataAreListedAndNoneIsWrittenTo)
+{
+    const QString data = m_home.filePath(QStringLiteral("Data"));
+    for (int n = 0; n < 1000; ++n) {
+        const QString name = n % 100 == 0 ? themeFileName(QStringLiteral("T%1").arg(n / 100))
+            : n % 100 == 1                ? QStringLiteral("Theme%1.THM").arg(n) // no hexadecimal
+                                          : QStringLiteral("file%1.dat").arg(n);
+        writeBytes(data + u'/' + name, "not a theme");
+    }
+    ASSERT_TRUE(QDir(data).mkdir(themeFileName(QStringLiteral("Folder"))));
+    ProgOptions.Theme = QStringLiteral("T3");
+    const QFileInfoList before = QDir(data).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    {
+        DialogScript dialogs({acceptDialog()});
+        open();
+        EXPECT_EQ(dialogs.shown(), 1); // T3 holds no bitmap
+        form->close();
+    }
+    const QStringList listed = entries();
+    EXPECT_EQ(listed.size(), 10 + 10 + 1);
+    for (int n = 0; n < 10; ++n)
+        EXPECT_TRUE(listed.contains(QStringLiteral("T%1").arg(n))) << n;
+    EXPECT_TRUE(listed.contains(QStringLiteral("Folder")));
+    const QFileInfoList after = QDir(data).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    ASSERT_EQ(after.size(), before.size());
+    for (qsizetype i = 0; i < after.size(); ++i) {
+        EXPECT_EQ(after[i].fileName(), before[i].fileName());
+        EXPECT_EQ(after[i].lastModified(), before[i].lastModified());
+    }
+}
