@@ -13,7 +13,10 @@ namespace FileLimit {
 constexpr qint64 timelist = 16 * 1024 * 1024;
 constexpr qint64 profile = 16 * 1024 * 1024; // settings and language scripts
 constexpr qint64 sound = 64 * 1024 * 1024;
-constexpr qint64 theme = 16 * 1024 * 1024;
+// A picked bitmap is kept byte for byte and stored as hexadecimal text, twice its size: five
+// of the largest fit in one theme file, so any theme Corvane writes it can read again.
+constexpr qint64 bitmap = 3 * 1024 * 1024;
+constexpr qint64 theme = 32 * 1024 * 1024;
 constexpr qint64 help = 64 * 1024 * 1024;
 constexpr qint64 text = 4 * 1024 * 1024; // the About page's donation texts
 } // namespace FileLimit

@@ -19,6 +19,8 @@ int timelistAdd(const QStringList& args);
 int hexEncode(const QStringList& args);
 int hexDecode(const QStringList& args);
 int autostartEntry(const QStringList& args);
+int themePack(const QStringList& args);
+int themeUnpack(const QStringList& args);
 
 // Helpers shared by the command files.
 QByteArray readAllStdin();

@@ -53,6 +53,11 @@ constexpr Command commands[] = {
     {"autostart-entry", "EXECUTABLE", 1, autostartEntry},
     {"hex-encode", "(bytes on stdin)", 0, hexEncode},
     {"hex-decode", "(hexadecimal text on stdin)", 0, hexDecode},
+    {"theme-pack",
+        "OUT.thm BACKGROUND.bmp PROGRESS.bmp START.bmp PAUSE.bmp STOP.bmp FONT FONTCOLOR "
+        "BACKCOLOR",
+        9, themePack},
+    {"theme-unpack", "FILE DIR", 2, themeUnpack},
 };
 
 int usage()
