@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 # Corvane — SPDX-License-Identifier: GPL-3.0-or-later
-# Usage: make_themes.py --corvtool PATH --out DIR     writes the shipped themes into DIR (normally data/Data)
-#        make_themes.py --corvtool PATH --check DIR   fails, naming the file, where DIR differs from a build now
+# Usage: make_themes.py --corvtool PATH --out DIR    writes the themes into DIR (normally data/Data)
+#        make_themes.py --corvtool PATH --check DIR  fails, naming each file a build now changes
 """Draws the pictures of the themes Corvane ships and packs each theme with corvtool.
 
 Every picture is drawn here in code, so a design is changed by editing this file and running
@@ -278,10 +278,10 @@ def box_distance(x, y, left, top, right, bottom, radius):
     return outside + min(max(qx, qy), 0.0) - radius
 
 
-# The shapes in the symbol's pixel coordinates (y down), with corners rounded by `round`
-# pixels. The triangle sits a little right of centre, where it looks centred; the square is
-# smaller than its box, as a square of the triangle's height looks heavier than it. All
-# leave the lower-left pixel free for the key.
+# The shapes in the symbol's pixel coordinates (y down), corners rounded by about r pixels.
+# The triangle sits a little right of centre, where it looks centred; the square is smaller
+# than its box, as a square of the triangle's height looks heavier than it. All leave the
+# lower-left pixel free for the key.
 SHAPES = {
     "start": lambda x, y, r: polygon_distance([(5.0, 3.0), (18.0, 11.0), (5.0, 19.0)], x, y),
     "pause": lambda x, y, r: min(box_distance(x, y, 3.0, 3.5, 8.0, 18.5, r),
@@ -332,7 +332,7 @@ def symbol_picture(shape, style, face):
             c = mix(c, style.outline, edge)
             c = mix(c, mix(style.fill_top, style.fill_bottom, y / (height - 1)), fill)
             c = tuple(int(round(v)) for v in c)
-            row.append(c if c != KEY else (255, 1, 255))
+            row.append(c if c != KEY else (255, 1, 255))  # the key itself would be left out
         rows.append(row)
     return bmp24(rows)
 
@@ -411,7 +411,8 @@ THEMES = [
     # Warm and calm: amber serif digits on charcoal, a flame-coloured bar, cream symbols.
     Theme("Ember", "DejaVu Serif", rgb("#ffb44d"), rgb("#160c08"),
           ember_background, 1.5,
-          glossy_bar([(0.0, rgb("#ffe27a")), (0.45, rgb("#ff9a36")), (1.0, rgb("#c0301a"))], gloss=0.3),
+          glossy_bar([(0.0, rgb("#ffe27a")), (0.45, rgb("#ff9a36")), (1.0, rgb("#c0301a"))],
+                     gloss=0.3),
           one_style(SymbolStyle(rgb("#fff0cf"), rgb("#ffc274"), shadow=0.6))),
 ]
 
@@ -440,15 +441,15 @@ def theme_pictures(theme, seed):
 
 def check_pictures(theme, pictures):
     """Raises ValueError unless every picture has its designed size and depth and every
-    symbol's lower-left pixel is the key colour, used nowhere in the shape."""
-    designed = [BACKGROUND_SIZE + (8,), PROGRESS_SIZE + (8,)]
-    designed += [size + (24,) for size in SYMBOL_SIZES.values()]
-    for number, (data, want) in enumerate(zip(pictures, designed)):
+    symbol's lower-left pixel is the key colour."""
+    designed = [("background",) + BACKGROUND_SIZE + (8,), ("progress",) + PROGRESS_SIZE + (8,)]
+    designed += [(shape,) + size + (24,) for shape, size in SYMBOL_SIZES.items()]
+    for data, (part, *want) in zip(pictures, designed):
         width, height, bits, rows = read_bmp(data)
-        if (width, height, bits) != want:
-            raise ValueError(f"{theme.name}: picture {number} is {width}x{height}x{bits}")
+        if [width, height, bits] != want:
+            raise ValueError(f"{theme.name}: the {part} picture is {width}x{height}x{bits}")
         if bits == 24 and rows[-1][0] != KEY:
-            raise ValueError(f"{theme.name}: symbol {number - 1} does not start on the key")
+            raise ValueError(f"{theme.name}: the {part} symbol does not start on the key")
 
 
 def build(themes, corvtool, out_dir):
@@ -493,15 +494,15 @@ def main(argv=None):
     action.add_argument("--out", help="folder to write the theme files into")
     action.add_argument("--check", help="folder whose theme files must match a build now")
     args = parser.parse_args(argv)
-    for theme in THEMES:
-        ratio = contrast_ratio(theme.font_color, theme.back_color)
-        print(f"{theme.file_name()}  {theme.name}: {theme.font}, contrast {ratio:.2f}:1")
     if args.out:
         Path(args.out).mkdir(parents=True, exist_ok=True)
         with tempfile.TemporaryDirectory() as built:
             build(THEMES, args.corvtool, built)  # nothing is replaced unless all succeed
             for path in sorted(Path(built).iterdir()):
                 shutil.copyfile(path, Path(args.out, path.name))
+        for theme in THEMES:
+            ratio = contrast_ratio(theme.font_color, theme.back_color)
+            print(f"{theme.file_name()}  {theme.name}: {theme.font}, digits {ratio:.2f}:1")
         return 0
     with tempfile.TemporaryDirectory() as built:
         build(THEMES, args.corvtool, built)
