@@ -395,13 +395,14 @@ THEMES = [
           glossy_bar([(0.0, rgb("#9af0ff")), (0.5, rgb("#3fa6ec")), (1.0, rgb("#2f4fd0"))]),
           one_style(SymbolStyle(rgb("#f2faff"), rgb("#a8d2f2"), shadow=0.55))),
     # Bright offices: deep slate digits on white, a fresh green bar, symbols coloured by
-    # what they do so they read at a glance.
+    # what they do so they read at a glance; their dark outlines hold over 5:1 against the
+    # pale button faces, where the amber itself cannot.
     Theme("Daylight", "Liberation Sans", rgb("#1c3347"), rgb("#ffffff"),
           daylight_background, 0.8,
           glossy_bar([(0.0, rgb("#62dca6")), (1.0, rgb("#129a72"))], gloss=0.35),
-          {"start": SymbolStyle(rgb("#3dbb7a"), rgb("#23925a"), rgb("#145c38"), 0.9),
-           "pause": SymbolStyle(rgb("#f7c04a"), rgb("#e09a1c"), rgb("#8a5806"), 0.9),
-           "stop": SymbolStyle(rgb("#ef6a5c"), rgb("#cf3e31"), rgb("#7c1f17"), 0.9)}),
+          {"start": SymbolStyle(rgb("#2aa464"), rgb("#1b8150"), rgb("#145c38"), 0.9),
+           "pause": SymbolStyle(rgb("#e3a020"), rgb("#c98210"), rgb("#7a4a04"), 0.9),
+           "stop": SymbolStyle(rgb("#e5564a"), rgb("#c23a2e"), rgb("#7c1f17"), 0.9)}),
     # Legibility first: the widest bold digits in pure yellow on black (about 19.6:1),
     # hard-edged yellow symbols, and a bar that stands out in its white well.
     Theme("High Contrast", "DejaVu Sans", rgb("#ffff00"), rgb("#000000"),
