@@ -445,12 +445,12 @@ def check_pictures(theme, pictures):
     symbol's lower-left pixel is the key colour."""
     designed = [("background",) + BACKGROUND_SIZE + (8,), ("progress",) + PROGRESS_SIZE + (8,)]
     designed += [(shape,) + size + (24,) for shape, size in SYMBOL_SIZES.items()]
-    for data, (part, *want) in zip(pictures, designed):
+    for data, (kind, *want) in zip(pictures, designed):
         width, height, bits, rows = read_bmp(data)
         if [width, height, bits] != want:
-            raise ValueError(f"{theme.name}: the {part} picture is {width}x{height}x{bits}")
+            raise ValueError(f"{theme.name}: the {kind} picture is {width}x{height}x{bits}")
         if bits == 24 and rows[-1][0] != KEY:
-            raise ValueError(f"{theme.name}: the {part} symbol does not start on the key")
+            raise ValueError(f"{theme.name}: the {kind} symbol does not start on the key")
 
 
 def build(themes, corvtool, out_dir):
@@ -464,8 +464,8 @@ def build(themes, corvtool, out_dir):
             pictures = theme_pictures(theme, seed=17 * number + 1)
             check_pictures(theme, pictures)
             paths = []
-            for part, data in zip(("background", "progress", *SYMBOL_SIZES), pictures):
-                path = Path(work, f"{number}-{part}.bmp")
+            for kind, data in zip(("background", "progress", *SYMBOL_SIZES), pictures):
+                path = Path(work, f"{number}-{kind}.bmp")
                 path.write_bytes(data)
                 paths.append(str(path))
             subprocess.run([corvtool, "theme-pack", str(Path(out_dir, theme.file_name())),
