@@ -185,6 +185,35 @@ void paintOpenSound(QPainter& p)
     p.drawEllipse(QPointF(9.2, 8.3), 1.6, 1.2);
 }
 
+void paintOpenPicture(QPainter& p)
+{
+    p.setPen(outline(QColor(130, 90, 0)));
+    p.setBrush(QColor(240, 190, 60));
+    p.drawRect(QRectF(0.5, 3.5, 13, 10.5));
+    // A small framed landscape standing in the folder: sky, a hill and a sun.
+    p.setPen(outline(QColor(40, 40, 60), 0.8));
+    p.setBrush(QColor(150, 210, 250));
+    p.drawRect(QRectF(6.5, 0.5, 9, 7));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(60, 160, 60));
+    QPainterPath hill;
+    hill.moveTo(7, 7);
+    hill.quadTo(10, 2.5, 15, 7);
+    hill.closeSubpath();
+    p.drawPath(hill);
+    p.setBrush(QColor(255, 210, 40));
+    p.drawEllipse(QPointF(9, 2.8), 1.1, 1.1);
+    p.setPen(outline(QColor(130, 90, 0)));
+    p.setBrush(QColor(255, 220, 110));
+    QPainterPath lid;
+    lid.moveTo(0.5, 14);
+    lid.lineTo(3, 7.5);
+    lid.lineTo(15.5, 7.5);
+    lid.lineTo(13.5, 14);
+    lid.closeSubpath();
+    p.drawPath(lid);
+}
+
 void paintAddEntry(QPainter& p)
 {
     paintPage(p);
@@ -302,6 +331,8 @@ QIcon buttonIcon(ButtonIcon icon)
         return renderIcon(paintExit);
     case ButtonIcon::OpenSound:
         return renderIcon(paintOpenSound);
+    case ButtonIcon::OpenPicture:
+        return renderIcon(paintOpenPicture);
     case ButtonIcon::AddEntry:
         return renderIcon(paintAddEntry);
     case ButtonIcon::Rename:

@@ -29,6 +29,7 @@ QList<QIcon> progImageList();
 enum class ButtonIcon {
     Exit, // a door with an arrow leading out
     OpenSound, // an open folder with a note
+    OpenPicture, // an open folder with a small landscape picture
     AddEntry, // a page with a green plus
     Rename, // a pencil over a line of text
     Delete, // a red cross

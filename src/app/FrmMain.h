@@ -1,6 +1,7 @@
 // Corvane — SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/ThemeLook.h"
 #include "platform/Clock.h"
 #include "platform/ShellNotifyIcon.h"
 #include "platform/SoundPlayer.h"
@@ -62,6 +63,10 @@ public:
     // The same when the desktop session ends (a signal or the session manager): a failure
     // is written to standard error instead of shown, so a logout is never held up.
     void saveAtSessionEnd() noexcept;
+    // Shows the theme's pictures, time-display font and colours on the Display page. A missing
+    // file changes nothing; a broken one is applied up to the line where it breaks, and the
+    // problem is shown once a run.
+    void ApplyTheme(const QString& name);
     // Keeps the window above others while "Always on top" is on, except while
     // SuspendTopmost is set. Changes the window only when the wanted state differs.
     void ApplyTopmost();
@@ -135,6 +140,7 @@ private:
     void TopicsComboCloseUp();
     void ShowEditorTime();
     void showDesignPictures();
+    TThemedControls themedControls() const;
     void connectCountdownHandlers();
     void StartImageMouseDown();
     void StartImageMouseUp();

@@ -21,15 +21,7 @@ namespace corvane {
 
 void TFormMain::showDesignPictures()
 {
-    const QPixmap background = QPixmap::fromImage(designBackground());
-    MainImage->setPixmap(background);
-    ProgBarImage->setPixmap(QPixmap::fromImage(designProgress()));
-    const std::pair<TImageButton*, Glyph> glyphs[]
-        = {{StartButton, Glyph::Start}, {PauseButton, Glyph::Pause}, {StopButton, Glyph::Stop}};
-    for (const auto& [button, glyph] : glyphs) {
-        button->setBackground(background);
-        button->setGlyph(transparentGlyph(designGlyph(glyph)));
-    }
+    showDesignedLook(themedControls());
 }
 
 void TFormMain::connectCountdownHandlers()

@@ -75,6 +75,8 @@ void TFormMain::LoadSettings()
     DlgEndColor = ProgOptions.MsgEndColor;
     loadDialogTexts();
     applyProgFont();
+    if (!ProgOptions.Theme.isEmpty())
+        ApplyTheme(ProgOptions.Theme);
     ApplyTopmost();
 }
 
@@ -114,6 +116,8 @@ void TFormMain::SaveSettings()
         return;
     ConfigFile config(ConfigFile::defaultPath());
     config.writeOptions(ProgOptions, pos());
+    if (!ProgOptions.Theme.isEmpty())
+        ApplyTheme(ProgOptions.Theme);
 }
 
 void TFormMain::applyProgFont()

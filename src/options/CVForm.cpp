@@ -5,6 +5,7 @@
 #include "lang/TransProg.h"
 #include "options/ColorSwatch.h"
 #include "options/LinkLabel.h"
+#include "options/ThemePanel.h"
 #include "platform/ErrorHandler.h"
 #include "platform/PageControl.h"
 #include "platform/WindowFont.h"
@@ -48,14 +49,15 @@ TCorvaneForm::~TCorvaneForm() = default;
 void TCorvaneForm::FormCreate()
 {
     FWorkList = std::make_unique<QStringList>();
-    // The theme list is filled here, before the page, once there are themes to list.
+    FillThemesList();
     InitOptionsPage();
     setUpAboutPage(); // after the language list: the donation text depends on its choice
     TranslateForm(this);
     nameControlsForScreenReaders();
     fitOptionsBox();
-    // The help-file list and the theme editor's font controls are set up here, once the
-    // window has those pages.
+    // The help-file list is filled here, once the window has its Help page.
+    TimeFontCombo->setCurrentFont(QFont(ThemePanel->timeFontName()));
+    shpTimeFontColor->setColor(ThemePanel->timeFontColor());
 }
 
 void TCorvaneForm::connectHandlers()
@@ -63,6 +65,7 @@ void TCorvaneForm::connectHandlers()
     connect(OKButton, &QPushButton::clicked, this, guard([this] { OKButtonClick(); }));
     connect(CVControl, &QTabWidget::currentChanged, this, guard([this] { CVControlChange(); }));
     connectOptionsHandlers();
+    connectThemeHandlers();
     connect(
         HomepageLabel, &QAbstractButton::clicked, this, guard([this] { HomepageLabelClick(); }));
     connect(eMailLabel, &QAbstractButton::clicked, this, guard([this] { eMailLabelClick(); }));
@@ -153,17 +156,20 @@ void TCorvaneForm::applyFont()
 // hint, in the current language, so a screen reader can say what they are.
 void TCorvaneForm::nameControlsForScreenReaders()
 {
-    const std::pair<QWidget*, QGroupBox*> boxed[]
-        = {{GenOptCheckBox, GenOptBox}, {LngListBox, LanguageBox}, {ProgFontCombo, ProgramFontBox},
-            {DankMemo, DankBox}, {DonationsEdit, Donations}};
+    const std::pair<QWidget*, QGroupBox*> boxed[] = {{GenOptCheckBox, GenOptBox},
+        {LngListBox, LanguageBox}, {ProgFontCombo, ProgramFontBox}, {ThemesListBox, AllThemesBox},
+        {TimeFontCombo, TimeDisplayFont}, {DankMemo, DankBox}, {DonationsEdit, Donations}};
     for (const auto& [control, box] : boxed)
         control->setAccessibleName(box->title().remove(QLatin1Char('&')));
-    for (QWidget* control : {static_cast<QWidget*>(PayPalBtn), static_cast<QWidget*>(NoSpyImg)})
+    for (QWidget* control : std::initializer_list<QWidget*>{PayPalBtn, NoSpyImg, AddThemeButton,
+             ThemeRenameButton, ThemeDeleteButton, PicOpenButton})
         control->setAccessibleName(control->toolTip());
     // The swatches share one hint, so each also says which colour it is.
     shpPFontColor->setAccessibleDescription(ProgramFontBox->title());
     MStartColor->setAccessibleDescription(MStartColorLabel->text());
     MEndColor->setAccessibleDescription(MEndColorLabel->text());
+    shpTimeFontColor->setAccessibleDescription(TimeDisplayFont->title());
+    TimeDisplayColor->setAccessibleDescription(TimeDisplayColorBox->title());
 }
 
 } // namespace corvane

@@ -1,6 +1,8 @@
 // Corvane — SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "options/ThemeFile.h"
+
 #include <QDialog>
 #include <QIcon>
 #include <QList>
@@ -21,7 +23,9 @@ namespace corvane {
 class TColorSwatch;
 class TLinkLabel;
 class TPageControl;
+class TRadioGroup;
 class TRichEdit;
+class TThemePanel;
 
 // The options window: the Options page (general options, language, program font, message
 // colours, themes), the Help page and the About page. It works on the shared settings
@@ -30,7 +34,8 @@ class TRichEdit;
 // each opening and destroyed when it closes; every change made in it stays in effect.
 //
 // The handlers are spread by concern: CVForm.cpp (the window), CVFormPages.cpp (building),
-// CVFormOptions.cpp (the Options page), CVFormAbout.cpp (the About page).
+// CVFormOptions.cpp (the Options page), CVFormThemeBox.cpp and CVFormThemes.cpp (the theme
+// editor), CVFormAbout.cpp (the About page).
 class TCorvaneForm : public QDialog {
 public:
     // Index of each page of CVControl.
@@ -68,6 +73,9 @@ private:
     void fitOptionsBox();
     void createGeneralBoxes(QWidget* box);
     void createFontAndColorBoxes(QWidget* box);
+    void createThemeBox();
+    void createThemeList();
+    QWidget* createThemeEditor();
     void createAboutPage();
     void createAboutPanel();
     void createTitlePicture();
@@ -75,6 +83,7 @@ private:
     void createDonations();
     void connectHandlers();
     void connectOptionsHandlers();
+    void connectThemeHandlers();
 
     // The window (CVForm.cpp).
     void FormCreate();
@@ -95,6 +104,23 @@ private:
     void shpPFontColorMouseDown();
     void MStartColorMouseDown(TColorSwatch* swatch);
     bool chooseColor(TColorSwatch* swatch);
+
+    // The theme editor (CVFormThemes.cpp).
+    void FillThemesList();
+    void SaveTheme(const QString& name);
+    void LoadTheme(const QString& name);
+    bool CheckThemeName(const QString& name);
+    void ThemesListBoxClick();
+    void AddThemeButtonClick();
+    void ThemeRenameButtonClick();
+    void ThemeDeleteButtonClick();
+    void PicOpenButtonClick();
+    void TimeFontComboChange();
+    void shpTimeFontColorMouseDown();
+    void selectCurrentTheme();
+    void selectThemeEntry(const QString& name);
+    TThemeData previewTheme() const;
+    void deleteThemeFile(const QString& name) const;
 
     // The About page (CVFormAbout.cpp).
     void setUpAboutPage();
@@ -129,6 +155,19 @@ private:
     TColorSwatch* MStartColor = nullptr;
     TColorSwatch* MEndColor = nullptr;
     QGroupBox* ThemeBox = nullptr;
+    QGroupBox* AllThemesBox = nullptr;
+    QListWidget* ThemesListBox = nullptr;
+    QPushButton* ThemeRenameButton = nullptr;
+    QPushButton* ThemeDeleteButton = nullptr;
+    QPushButton* AddThemeButton = nullptr;
+    TThemePanel* ThemePanel = nullptr;
+    TRadioGroup* ChangeElementBox = nullptr;
+    QPushButton* PicOpenButton = nullptr;
+    QGroupBox* TimeDisplayFont = nullptr;
+    QFontComboBox* TimeFontCombo = nullptr;
+    TColorSwatch* shpTimeFontColor = nullptr;
+    QGroupBox* TimeDisplayColorBox = nullptr;
+    TColorSwatch* TimeDisplayColor = nullptr;
 
     // About page.
     QWidget* AboutPanel = nullptr;
@@ -158,6 +197,9 @@ private:
     std::array<bool, 4> m_ticks{}; // the general options' ticks as last seen
     bool m_fillingOptions = false;
     bool m_tickChangedByPress = false;
+    bool m_themesFromCode = false; // the theme list's selection is being set by the window
+    bool m_themeSelectedByPress = false;
+    QStringList m_replacedThemes; // what the last CheckThemeName agreed to replace
     bool m_closed = false;
     bool m_aboutPictures = false;
 };

@@ -14,6 +14,7 @@ void DisableAutostart();
 #include "lang/TransProg.h"
 #include "options/CVForm.h"
 #include "options/ColorSwatch.h"
+#include "options/ThemePanel.h"
 #include "platform/DialogSeam.h"
 #include "platform/ErrorHandler.h"
 #include "platform/ProgramFolder.h"
@@ -65,6 +66,8 @@ bool TCorvaneForm::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == GenOptCheckBox->viewport() && event->type() == QEvent::MouseButtonPress)
         m_tickChangedByPress = false; // a new click begins; a tick it changes is this click
+    if (watched == ThemesListBox->viewport() && event->type() == QEvent::MouseButtonPress)
+        m_themeSelectedByPress = false;
     if (event->type() == QEvent::Resize) {
         for (QWidget* control : centredControls())
             if (control->parentWidget() == watched)
@@ -87,7 +90,7 @@ void TCorvaneForm::InitOptionsPage()
     shpPFontColor->setColor(ProgOptions.ProgFont.Color);
     MStartColor->setColor(ProgOptions.MsgStartColor);
     MEndColor->setColor(ProgOptions.MsgEndColor);
-    // The current theme is chosen in the theme list here, once the page has one.
+    selectCurrentTheme();
 }
 
 void TCorvaneForm::fillLanguageList()
@@ -146,8 +149,8 @@ void TCorvaneForm::MStartColorMouseDown(TColorSwatch* swatch)
         return;
     ProgOptions.MsgStartColor = DlgStartColor = MStartColor->color();
     ProgOptions.MsgEndColor = DlgEndColor = MEndColor->color();
-    // The theme editor's time-display swatch, served by this handler too, colours the
-    // preview here once the page has it.
+    // The theme editor's time-display swatch is served by this handler too.
+    ThemePanel->setTimeBackColor(TimeDisplayColor->color());
 }
 
 bool TCorvaneForm::chooseColor(TColorSwatch* swatch)

@@ -8,6 +8,7 @@
 #include "options/CVForm.h"
 #include "options/ColorSwatch.h"
 #include "options/LinkLabel.h"
+#include "options/ThemePanel.h"
 #include "platform/NamedControl.h"
 #include "platform/PageControl.h"
 #include "richedit/RichEdit.h"
@@ -27,8 +28,6 @@ namespace {
 constexpr int buttonPanelHeight = 29;
 constexpr int aboutPanelWidth = 305;
 constexpr int titleHeight = 185;
-// Room the theme editor takes in the Options page: its list of themes above the preview.
-constexpr QSize themeBoxSize(393, 372);
 
 QGroupBox* groupBox(const char* name, const char* title)
 {
@@ -113,9 +112,7 @@ void TCorvaneForm::createOptionsPage()
     createGeneralBoxes(left);
     createFontAndColorBoxes(left);
     grid->addWidget(left, 0, 0);
-    // The theme editor comes into this box; it keeps its room so the page does not move.
-    ThemeBox = groupBox("ThemeBox", "Themes");
-    ThemeBox->setMinimumSize(themeBoxSize);
+    createThemeBox();
     grid->addWidget(ThemeBox, 0, 1);
     fitOptionsBox();
 }
@@ -124,6 +121,7 @@ void TCorvaneForm::createOptionsPage()
 // page never gets smaller than it.
 void TCorvaneForm::fitOptionsBox()
 {
+    ThemePanel->fitToEditor();
     ProgOptBox->adjustSize();
     OptionSheet->setMinimumSize(ProgOptBox->size() + QSize(16, 16));
     CenterInParent(ProgOptBox);

@@ -54,8 +54,8 @@ TEST(AppIcons, LargeSizesAreDrawnNotScaledUp)
 
 TEST(AppIcons, ButtonPicturesAreDistinctAndTheTickIsGreen)
 {
-    const ButtonIcon all[] = {ButtonIcon::Exit, ButtonIcon::OpenSound, ButtonIcon::AddEntry,
-        ButtonIcon::Rename, ButtonIcon::Delete, ButtonIcon::Ok};
+    const ButtonIcon all[] = {ButtonIcon::Exit, ButtonIcon::OpenSound, ButtonIcon::OpenPicture,
+        ButtonIcon::AddEntry, ButtonIcon::Rename, ButtonIcon::Delete, ButtonIcon::Ok};
     QList<QImage> images;
     for (ButtonIcon icon : all) {
         images << buttonIcon(icon).pixmap(16, 16).toImage();

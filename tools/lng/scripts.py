@@ -88,6 +88,22 @@ TEXTS = [
     ("CorvaneForm", "MEndColorLabel.Caption", "End color:", "Endfarbe:"),
     ("CorvaneForm", "MEndColor.Hint", "Click to change", "Zum Ändern klicken"),
     ("CorvaneForm", "ThemeBox.Caption", "Themes", "Designs"),
+    ("CorvaneForm", "AllThemesBox.Caption", "List of available themes", "Vorhandene Designs"),
+    ("CorvaneForm", "AddThemeButton.Hint", "Save theme and add to list",
+     "Design speichern und in die Liste aufnehmen"),
+    ("CorvaneForm", "ThemeRenameButton.Hint", "Change theme name", "Design umbenennen"),
+    ("CorvaneForm", "ThemeDeleteButton.Hint", "Delete Theme", "Design löschen"),
+    ("CorvaneForm", "ChangeElementBox.Caption", "Change element", "Element ändern"),
+    ("CorvaneForm", "ChangeElementBox.Items", list_value([
+        "Background picture", "Progress bar picture", "Start button picture",
+        "Pause button picture", "Stop button picture"]), list_value([
+        "Hintergrundbild", "Bild des Fortschrittsbalkens", "Bild der Starttaste",
+        "Bild der Pausetaste", "Bild der Stopptaste"])),
+    ("CorvaneForm", "PicOpenButton.Hint", "Open picture", "Bild öffnen"),
+    ("CorvaneForm", "TimeDisplayFont.Caption", "Time display font", "Schrift der Zeitanzeige"),
+    ("CorvaneForm", "shpTimeFontColor.Hint", "Click to change", "Zum Ändern klicken"),
+    ("CorvaneForm", "TimeDisplayColorBox.Caption", "Time display color", "Farbe der Zeitanzeige"),
+    ("CorvaneForm", "TimeDisplayColor.Hint", "Click to change", "Zum Ändern klicken"),
     ("CorvaneForm", "PresentLabel.Caption", "presents:", "präsentiert:"),
     ("CorvaneForm", "ProgLongNameLabel.Caption", "Version 1.0b", "Version 1.0b"),
     ("CorvaneForm", "HomepageLabel.Caption", "https://corvane.org", "https://corvane.org"),
@@ -111,6 +127,7 @@ TEXTS = [
     ("Captions", "Input", "Input", "Eingabe"),
     ("Captions", "Entries", "Entries", "Einträge"),
     ("Captions", "Wave files", "Wave files", "Wave-Dateien"),
+    ("Captions", "Bitmap files", "Bitmap files", "Bitmap-Dateien"),
     ("Captions", "Page", "Page", "Seite"),
 
     ("Messages", "No access while countdown runs!", "No access while countdown runs!",
@@ -158,6 +175,15 @@ TEXTS = [
     ("Messages", "Corvane ran out of memory; what it was doing was not finished.",
      "Corvane ran out of memory; what it was doing was not finished.",
      "Corvane hat keinen Speicher mehr; der letzte Vorgang wurde nicht beendet."),
+    ("Messages", "The theme file %1 ends after line %2; a theme has eight lines.",
+     "The theme file %1 ends after line %2; a theme has eight lines.",
+     "Die Design-Datei %1 endet nach Zeile %2; ein Design hat acht Zeilen."),
+    ("Messages", "Line %2 of the theme file %1 holds no valid bitmap image.",
+     "Line %2 of the theme file %1 holds no valid bitmap image.",
+     "Zeile %2 der Design-Datei %1 enthält kein gültiges Bitmap-Bild."),
+    ("Messages", "Line %2 of the theme file %1 is not a whole number.",
+     "Line %2 of the theme file %1 is not a whole number.",
+     "Zeile %2 der Design-Datei %1 ist keine ganze Zahl."),
     # The help search prompt "Please enter text (F3 = repeat search):" is looked up under a
     # key that holds "=", which ends a key in this format, so no script can translate it.
 
