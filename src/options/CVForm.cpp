@@ -2,6 +2,7 @@
 #include "options/CVForm.h"
 
 #include "app/ProgOptions.h"
+#include "lang/LangScript.h"
 #include "lang/TransProg.h"
 #include "options/ColorSwatch.h"
 #include "options/LinkLabel.h"
@@ -168,6 +169,8 @@ void TCorvaneForm::nameControlsForScreenReaders()
     shpPFontColor->setAccessibleDescription(ProgramFontBox->title());
     MStartColor->setAccessibleDescription(MStartColorLabel->text());
     MEndColor->setAccessibleDescription(MEndColorLabel->text());
+    ThemePanel->setAccessibleName(
+        LangText(QStringLiteral("Captions"), QStringLiteral("Theme preview")));
     shpTimeFontColor->setAccessibleDescription(TimeDisplayFont->title());
     TimeDisplayColor->setAccessibleDescription(TimeDisplayColorBox->title());
 }

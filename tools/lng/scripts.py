@@ -128,6 +128,7 @@ TEXTS = [
     ("Captions", "Entries", "Entries", "Einträge"),
     ("Captions", "Wave files", "Wave files", "Wave-Dateien"),
     ("Captions", "Bitmap files", "Bitmap files", "Bitmap-Dateien"),
+    ("Captions", "Theme preview", "Theme preview", "Designvorschau"),
     ("Captions", "Page", "Page", "Seite"),
 
     ("Messages", "No access while countdown runs!", "No access while countdown runs!",
