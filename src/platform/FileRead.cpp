@@ -137,9 +137,21 @@ QString readProblemText(
 {
     if (read.ok())
         return {};
-    // One pass, so a "%2" in the path stays as it is.
-    return format.arg(
-        QFileInfo(path).absoluteFilePath(), megabytes(read.size), megabytes(maxBytes));
+    // One pass, so a "%2" in the path stays as it is; a sentence may leave out the sizes.
+    const QString values[3]
+        = {QFileInfo(path).absoluteFilePath(), megabytes(read.size), megabytes(maxBytes)};
+    QString text;
+    text.reserve(format.size() + values[0].size());
+    for (qsizetype i = 0; i < format.size(); ++i) {
+        const QChar next = i + 1 < format.size() ? format[i + 1] : QChar();
+        if (format[i] == u'%' && next >= u'1' && next <= u'3') {
+            text += values[next.unicode() - u'1'];
+            ++i;
+        } else {
+            text += format[i];
+        }
+    }
+    return text;
 }
 
 } // namespace corvane
