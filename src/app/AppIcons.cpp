@@ -164,11 +164,17 @@ void paintExit(QPainter& p)
     p.drawPath(arrow);
 }
 
-void paintOpenSound(QPainter& p)
+// An open folder, drawn in two steps so something can stand in it between them.
+void paintFolderBack(QPainter& p)
 {
     p.setPen(outline(QColor(130, 90, 0)));
     p.setBrush(QColor(240, 190, 60));
     p.drawRect(QRectF(0.5, 3.5, 13, 10.5));
+}
+
+void paintFolderLid(QPainter& p)
+{
+    p.setPen(outline(QColor(130, 90, 0)));
     p.setBrush(QColor(255, 220, 110));
     QPainterPath lid;
     lid.moveTo(0.5, 14);
@@ -177,6 +183,12 @@ void paintOpenSound(QPainter& p)
     lid.lineTo(13.5, 14);
     lid.closeSubpath();
     p.drawPath(lid);
+}
+
+void paintOpenSound(QPainter& p)
+{
+    paintFolderBack(p);
+    paintFolderLid(p);
     p.setPen(outline(QColor(20, 20, 120), 1.2));
     p.drawLine(QPointF(10.5, 1), QPointF(10.5, 8)); // a note on the folder
     p.drawLine(QPointF(10.5, 1), QPointF(13, 2.5));
@@ -187,9 +199,7 @@ void paintOpenSound(QPainter& p)
 
 void paintOpenPicture(QPainter& p)
 {
-    p.setPen(outline(QColor(130, 90, 0)));
-    p.setBrush(QColor(240, 190, 60));
-    p.drawRect(QRectF(0.5, 3.5, 13, 10.5));
+    paintFolderBack(p);
     // A small framed landscape standing in the folder: sky, a hill and a sun.
     p.setPen(outline(QColor(40, 40, 60), 0.8));
     p.setBrush(QColor(150, 210, 250));
@@ -203,15 +213,7 @@ void paintOpenPicture(QPainter& p)
     p.drawPath(hill);
     p.setBrush(QColor(255, 210, 40));
     p.drawEllipse(QPointF(9, 2.8), 1.1, 1.1);
-    p.setPen(outline(QColor(130, 90, 0)));
-    p.setBrush(QColor(255, 220, 110));
-    QPainterPath lid;
-    lid.moveTo(0.5, 14);
-    lid.lineTo(3, 7.5);
-    lid.lineTo(15.5, 7.5);
-    lid.lineTo(13.5, 14);
-    lid.closeSubpath();
-    p.drawPath(lid);
+    paintFolderLid(p);
 }
 
 void paintAddEntry(QPainter& p)
