@@ -2,6 +2,7 @@
 // The main window's look under a theme: applied at start-up and after the options window.
 #include "app/FrmMain.h"
 
+#include "BmpBytes.h"
 #include "ProgramFolderFixture.h"
 #include "options/CVForm.h"
 #include "options/ThemeFile.h"
@@ -19,15 +20,9 @@ using namespace corvane::test;
 
 namespace {
 
-TBitmapPicture picture(QColor color, QSize size = QSize(8, 6))
+TBitmapPicture picture(QColor color)
 {
-    QImage image(size, QImage::Format_RGB888);
-    image.fill(color);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "BMP");
-    return bitmapFromBmp(bytes);
+    return bitmapFromBmp(bmpBytes(QSize(8, 6), color));
 }
 
 class ThemedWindow : public ProgramFolderFixture {

@@ -2,7 +2,7 @@
 // The options window on its own: what it shows, what each control changes, and when.
 #include "options/CVForm.h"
 
-#include "app/ProgramFolderFixture.h"
+#include "OptionsWindowFixture.h"
 #include "common/FilesOp.h"
 #include "options/ColorSwatch.h"
 #include "options/LinkLabel.h"
@@ -40,31 +40,8 @@ public:
     QStringList urls;
 };
 
-class OptionsWindow : public ProgramFolderFixture {
+class OptionsWindow : public OptionsWindowFixture {
 protected:
-    void SetUp() override
-    {
-        ProgramFolderFixture::SetUp();
-        QDir(m_home.path()).mkpath(QStringLiteral("Texts"));
-        LangScriptPath = m_home.filePath(QStringLiteral("LScripts/English.lng"));
-    }
-    void TearDown() override
-    {
-        form.reset();
-        ProgramFolderFixture::TearDown();
-    }
-    TCorvaneForm& open()
-    {
-        form = std::make_unique<TCorvaneForm>();
-        form->show();
-        return *form;
-    }
-    template <typename W> W* child(const char* name) const
-    {
-        W* w = form->findChild<W*>(QLatin1String(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
     QListWidget* options() const { return child<QListWidget>("GenOptCheckBox"); }
     QListWidget* languages() const { return child<QListWidget>("LngListBox"); }
     void clickItem(QListWidget* list, int row, bool onTickBox)
@@ -82,8 +59,6 @@ protected:
     {
         writeBytes(m_home.filePath(relative), bytes);
     }
-
-    std::unique_ptr<TCorvaneForm> form;
 };
 
 DialogScript::Step pickColor(QColor color)

@@ -3,8 +3,9 @@
 // preview shows.
 #include "options/CVForm.h"
 
+#include "BmpBytes.h"
+#include "OptionsWindowFixture.h"
 #include "app/ImageButton.h"
-#include "app/ProgramFolderFixture.h"
 #include "common/Global.h"
 #include "options/ColorSwatch.h"
 #include "options/ThemeFile.h"
@@ -24,17 +25,6 @@ using namespace corvane;
 using namespace corvane::test;
 
 namespace {
-
-QByteArray bmpBytes(QSize size, QColor color)
-{
-    QImage image(size, QImage::Format_RGB888);
-    image.fill(color);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "BMP");
-    return bytes;
-}
 
 DialogScript::Step typeName(const QString& name)
 {
@@ -65,30 +55,8 @@ DialogScript::Step pickColor(QColor color)
     };
 }
 
-class ThemeEditor : public ProgramFolderFixture {
+class ThemeEditor : public OptionsWindowFixture {
 protected:
-    void SetUp() override
-    {
-        ProgramFolderFixture::SetUp();
-        LangScriptPath = m_home.filePath(QStringLiteral("LScripts/English.lng"));
-    }
-    void TearDown() override
-    {
-        form.reset();
-        ProgramFolderFixture::TearDown();
-    }
-    TCorvaneForm& open()
-    {
-        form = std::make_unique<TCorvaneForm>();
-        form->show();
-        return *form;
-    }
-    template <typename W> W* child(const char* name) const
-    {
-        W* w = form->findChild<W*>(QLatin1String(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
     QListWidget* list() const { return child<QListWidget>("ThemesListBox"); }
     QStringList entries() const
     {
@@ -128,8 +96,6 @@ protected:
     }
     QImage shown(const char* label) const { return child<QLabel>(label)->pixmap().toImage(); }
     QColor backgroundPixel() const { return shown("MainImage").pixelColor(0, 0); }
-
-    std::unique_ptr<TCorvaneForm> form;
 };
 
 } // namespace

@@ -2,6 +2,7 @@
 // Theme files: their names, their eight lines, and how reading stops at a broken one.
 #include "options/ThemeFile.h"
 
+#include "BmpBytes.h"
 #include "TestSupport.h"
 #include "common/Global.h"
 #include "platform/CorvaneError.h"
@@ -16,18 +17,6 @@ using namespace corvane;
 using namespace corvane::test;
 
 namespace {
-
-QByteArray bmpBytes(QSize size, QColor color, QImage::Format format = QImage::Format_RGB32)
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(color);
-    image = image.convertToFormat(format);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "BMP");
-    return bytes;
-}
 
 // A theme whose every picture came from a file, so it is kept byte for byte.
 TThemeData sampleTheme()
