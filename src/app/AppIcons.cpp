@@ -283,6 +283,49 @@ void paintOk(QPainter& p)
     p.drawPath(tick);
 }
 
+void paintLens(QPainter& p, QPointF centre, qreal radius)
+{
+    p.setPen(outline(QColor(70, 50, 20), 2.2));
+    const QPointF handle = centre + QPointF(radius, radius) * 0.72;
+    p.drawLine(handle, handle + QPointF(4, 4));
+    p.setPen(outline(QColor(40, 40, 60), 1.1));
+    p.setBrush(QColor(200, 230, 255, 200));
+    p.drawEllipse(centre, radius, radius);
+}
+
+void paintPrintPreview(QPainter& p)
+{
+    paintPage(p);
+    paintLens(p, QPointF(8, 8.5), 3.6);
+}
+
+void paintPrint(QPainter& p)
+{
+    p.setPen(outline(QColor(90, 90, 100)));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(4.5, 0.5, 7, 6)); // the paper waiting at the back
+    p.setPen(outline(QColor(50, 50, 70)));
+    p.setBrush(QColor(150, 160, 180));
+    p.drawRoundedRect(QRectF(0.5, 5.5, 15, 6.5), 1.2, 1.2);
+    p.setPen(outline(QColor(90, 90, 100)));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(3.5, 9.5, 9, 6)); // the printed page coming out
+    p.setPen(outline(QColor(60, 60, 70), 0.8));
+    for (qreal y : {11.5, 13.5})
+        p.drawLine(QPointF(5, y), QPointF(11, y));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(40, 180, 60));
+    p.drawEllipse(QPointF(13, 7.5), 0.9, 0.9);
+}
+
+void paintFind(QPainter& p)
+{
+    p.setPen(outline(QColor(60, 60, 70), 0.9));
+    for (int i = 0; i < 5; ++i)
+        p.drawLine(QPointF(0.5, 1.5 + i * 3), QPointF(i % 2 ? 10.5 : 14.5, 1.5 + i * 3));
+    paintLens(p, QPointF(7, 7), 4.2);
+}
+
 // Drawn on an image, not a pixmap: no window system is needed to draw, only to show.
 template <typename Paint> QImage renderImage(int size, Paint paint)
 {
@@ -343,6 +386,12 @@ QIcon buttonIcon(ButtonIcon icon)
         return renderIcon(paintDelete);
     case ButtonIcon::Ok:
         return renderIcon(paintOk);
+    case ButtonIcon::PrintPreview:
+        return renderIcon(paintPrintPreview);
+    case ButtonIcon::Print:
+        return renderIcon(paintPrint);
+    case ButtonIcon::Find:
+        return renderIcon(paintFind);
     }
     return {};
 }

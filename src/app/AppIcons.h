@@ -34,6 +34,9 @@ enum class ButtonIcon {
     Rename, // a pencil over a line of text
     Delete, // a red cross
     Ok, // a green tick, for the options window's OK button
+    PrintPreview, // a page under a magnifying glass
+    Print, // a printer with a page coming out
+    Find, // a magnifying glass over lines of text
 };
 QIcon buttonIcon(ButtonIcon icon);
 

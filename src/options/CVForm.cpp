@@ -19,6 +19,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTreeWidget>
 #include <QUrl>
 
 namespace corvane {
@@ -41,8 +42,7 @@ TCorvaneForm::TCorvaneForm(QWidget* parent)
 
 QList<QWidget*> TCorvaneForm::centredControls() const
 {
-    // The Help page's button panel joins them once the page holds it.
-    return {ProgOptBox, OKButton, DonationButtonPanel};
+    return {ProgOptBox, OKButton, DonationButtonPanel, HelpButtonPanel};
 }
 
 TCorvaneForm::~TCorvaneForm() = default;
@@ -56,7 +56,7 @@ void TCorvaneForm::FormCreate()
     TranslateForm(this);
     nameControlsForScreenReaders();
     fitOptionsBox();
-    // The help-file list is filled here, once the window has its Help page.
+    listHelpSets();
     TimeFontCombo->setCurrentFont(QFont(ThemePanel->timeFontName()));
     shpTimeFontColor->setColor(ThemePanel->timeFontColor());
 }
@@ -67,6 +67,7 @@ void TCorvaneForm::connectHandlers()
     connect(CVControl, &QTabWidget::currentChanged, this, guard([this] { CVControlChange(); }));
     connectOptionsHandlers();
     connectThemeHandlers();
+    connectHelpHandlers();
     connect(
         HomepageLabel, &QAbstractButton::clicked, this, guard([this] { HomepageLabelClick(); }));
     connect(eMailLabel, &QAbstractButton::clicked, this, guard([this] { eMailLabelClick(); }));
@@ -115,9 +116,7 @@ void TCorvaneForm::resizeEvent(QResizeEvent* event)
 
 void TCorvaneForm::FormResize()
 {
-    // The Help page's button panel is centred here too, once the page holds it.
-    for (QWidget* control :
-        {static_cast<QWidget*>(ProgOptBox), static_cast<QWidget*>(OKButton), DonationButtonPanel})
+    for (QWidget* control : centredControls())
         CenterInParent(control);
 }
 
@@ -159,11 +158,13 @@ void TCorvaneForm::nameControlsForScreenReaders()
 {
     const std::pair<QWidget*, QGroupBox*> boxed[] = {{GenOptCheckBox, GenOptBox},
         {LngListBox, LanguageBox}, {ProgFontCombo, ProgramFontBox}, {ThemesListBox, AllThemesBox},
-        {TimeFontCombo, TimeDisplayFont}, {DankMemo, DankBox}, {DonationsEdit, Donations}};
+        {TimeFontCombo, TimeDisplayFont}, {DankMemo, DankBox}, {DonationsEdit, Donations},
+        {HFilesListBox, HelpFilesBox}, {HTopicsView, HelpTopicsBox}};
     for (const auto& [control, box] : boxed)
         control->setAccessibleName(box->title().remove(QLatin1Char('&')));
-    for (QWidget* control : std::initializer_list<QWidget*>{PayPalBtn, NoSpyImg, AddThemeButton,
-             ThemeRenameButton, ThemeDeleteButton, PicOpenButton})
+    for (QWidget* control :
+        std::initializer_list<QWidget*>{PayPalBtn, NoSpyImg, AddThemeButton, ThemeRenameButton,
+            ThemeDeleteButton, PicOpenButton, HelpPreviewButton, HelpPrintButton, HelpFindButton})
         control->setAccessibleName(control->toolTip());
     // The swatches share one hint, so each also says which colour it is.
     shpPFontColor->setAccessibleDescription(ProgramFontBox->title());

@@ -11,11 +11,14 @@
 #include <memory>
 
 class QFontComboBox;
+class QFrame;
 class QGroupBox;
 class QLabel;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
+class QSplitter;
+class QTreeWidget;
 class QWidget;
 
 namespace corvane {
@@ -122,6 +125,18 @@ private:
     TThemeData previewTheme() const;
     void deleteThemeFile(const QString& name) const;
 
+    // The Help page (CVFormHelp.cpp).
+    void createHelpPage();
+    QWidget* createHelpLeftPanel();
+    QWidget* createHelpRightPanel();
+    void connectHelpHandlers();
+    void HFilesListBoxClick();
+    void HTopicsViewClick();
+    void HelpFindButtonClick();
+    void repeatHelpSearch();
+    void HelpPreviewButtonClick(QObject* sender);
+    void listHelpSets();
+
     // The About page (CVFormAbout.cpp).
     void setUpAboutPage();
     void showAboutPictures();
@@ -169,6 +184,21 @@ private:
     QGroupBox* TimeDisplayColorBox = nullptr;
     TColorSwatch* TimeDisplayColor = nullptr;
 
+    // Help page.
+    QFrame* HelpPanel = nullptr;
+    QWidget* HelpLeftPanel = nullptr;
+    QGroupBox* HelpFilesBox = nullptr;
+    QListWidget* HFilesListBox = nullptr;
+    QGroupBox* HelpTopicsBox = nullptr;
+    QTreeWidget* HTopicsView = nullptr;
+    QSplitter* HelpSplitter = nullptr;
+    TRichEdit* HelpTextField = nullptr;
+    QWidget* HelpRightPanel = nullptr;
+    QWidget* HelpButtonPanel = nullptr;
+    QPushButton* HelpPreviewButton = nullptr;
+    QPushButton* HelpPrintButton = nullptr;
+    QPushButton* HelpFindButton = nullptr;
+
     // About page.
     QWidget* AboutPanel = nullptr;
     QLabel* AboutImage = nullptr;
@@ -200,6 +230,9 @@ private:
     bool m_themesFromCode = false; // the theme list's selection is being set by the window
     bool m_themeSelectedByPress = false;
     QStringList m_replacedThemes; // what the last CheckThemeName agreed to replace
+    QString m_lastSearch; // what F3 looks for again
+    bool m_helpFilesFromCode = false; // the help-file list's selection is set by the window
+    bool m_helpFileByPress = false;
     bool m_closed = false;
     bool m_aboutPictures = false;
 };

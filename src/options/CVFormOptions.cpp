@@ -68,6 +68,8 @@ bool TCorvaneForm::eventFilter(QObject* watched, QEvent* event)
         m_tickChangedByPress = false; // a new click begins; a tick it changes is this click
     if (watched == ThemesListBox->viewport() && event->type() == QEvent::MouseButtonPress)
         m_themeSelectedByPress = false;
+    if (watched == HFilesListBox->viewport() && event->type() == QEvent::MouseButtonPress)
+        m_helpFileByPress = false;
     if (event->type() == QEvent::Resize) {
         for (QWidget* control : centredControls())
             if (control->parentWidget() == watched)

@@ -68,6 +68,7 @@ void TCorvaneForm::createControls()
     layout->addWidget(CVControl, 1);
     layout->addWidget(ButtonPanel);
     createOptionsPage();
+    createHelpPage();
     createAboutPage();
 }
 

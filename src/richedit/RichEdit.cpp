@@ -5,6 +5,7 @@
 #include "RichTextLinks.h"
 #include "RichTextRange.h"
 
+#include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -133,6 +134,16 @@ void TRichEdit::mouseMoveEvent(QMouseEvent* event)
     const bool overLink = !anchorAt(event->position().toPoint()).isEmpty();
     viewport()->setCursor(overLink ? Qt::PointingHandCursor : Qt::IBeamCursor);
     QTextEdit::mouseMoveEvent(event);
+}
+
+// A right click on a link opens it like a left click, so no menu may take the release.
+void TRichEdit::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (event->reason() == QContextMenuEvent::Mouse && !anchorAt(event->pos()).isEmpty()) {
+        event->accept();
+        return;
+    }
+    QTextEdit::contextMenuEvent(event);
 }
 
 } // namespace corvane

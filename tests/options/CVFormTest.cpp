@@ -2,6 +2,7 @@
 // The options window on its own: what it shows, what each control changes, and when.
 #include "options/CVForm.h"
 
+#include "OpenedUrls.h"
 #include "OptionsWindowFixture.h"
 #include "common/FilesOp.h"
 #include "options/ColorSwatch.h"
@@ -10,7 +11,6 @@
 #include "richedit/RichEdit.h"
 
 #include <QColorDialog>
-#include <QDesktopServices>
 #include <QFontComboBox>
 #include <QListWidget>
 #include <QPushButton>
@@ -21,24 +21,6 @@ using namespace corvane;
 using namespace corvane::test;
 
 namespace {
-
-// Catches what the window asks the desktop to open, so no browser starts.
-class OpenedUrls : public QObject {
-    Q_OBJECT
-public:
-    OpenedUrls()
-    {
-        for (const char* scheme : {"http", "https", "mailto"})
-            QDesktopServices::setUrlHandler(QLatin1String(scheme), this, "open");
-    }
-    ~OpenedUrls() override
-    {
-        for (const char* scheme : {"http", "https", "mailto"})
-            QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
-    }
-    Q_INVOKABLE void open(const QUrl& url) { urls << url.toString(); }
-    QStringList urls;
-};
 
 class OptionsWindow : public OptionsWindowFixture {
 protected:
@@ -292,5 +274,3 @@ TEST_F(OptionsWindow, CentresItsPanelsInTheirParents)
     EXPECT_EQ(box->x(), page->width() / 2 - box->width() / 2);
     EXPECT_EQ(box->y(), page->height() / 2 - box->height() / 2);
 }
-
-#include "CVFormTest.moc"

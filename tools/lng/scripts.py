@@ -116,6 +116,11 @@ TEXTS = [
      "Corvane ist freie Software: GNU GPL 3 oder neuer."),
     ("CorvaneForm", "Donations.Caption", "Donations", "Spenden"),
     ("CorvaneForm", "PayPalBtn.Hint", "Donate with PayPal", "Mit PayPal spenden"),
+    ("CorvaneForm", "HelpFilesBox.Caption", "Help files", "Hilfedateien"),
+    ("CorvaneForm", "HelpTopicsBox.Caption", "Help Topics", "Hilfethemen"),
+    ("CorvaneForm", "HelpPreviewButton.Hint", "Print preview", "Druckvorschau"),
+    ("CorvaneForm", "HelpPrintButton.Hint", "Print", "Drucken"),
+    ("CorvaneForm", "HelpFindButton.Hint", "Find text", "Text suchen"),
 
     ("Captions", "OK", "OK", "OK"),
     ("Captions", "Cancel", "Cancel", "Abbrechen"),
