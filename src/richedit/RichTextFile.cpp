@@ -3,18 +3,13 @@
 
 #include "RtfReader.h"
 #include "platform/CorvaneError.h"
+#include "platform/FileRead.h"
 #include "platform/TextCodec.h"
 
-#include <QFile>
 #include <QTextBlock>
 #include <QTextDocument>
 
 namespace corvane {
-
-namespace {
-// Far beyond any help or donation text; keeps a wrong file from exhausting memory.
-constexpr qint64 kMaxFileSize = 256 * 1024 * 1024;
-} // namespace
 
 bool looksLikeRtf(QByteArrayView bytes)
 {
@@ -40,13 +35,11 @@ void loadRichText(QTextDocument& document, QByteArrayView bytes)
 
 QByteArray readRichTextFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileSize)
+    // A pipe or a device would never end, a giant would exhaust memory.
+    FileRead file = readRegularFile(path, FileLimit::help);
+    if (!file.ok())
         throw CorvaneError(QStringLiteral("Cannot open file %s"), path);
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw CorvaneError(QStringLiteral("Cannot open file %s"), path);
-    return bytes;
+    return std::move(file.bytes);
 }
 
 QString documentText(const QTextDocument& document)

@@ -19,7 +19,8 @@ bool looksLikeRtf(QByteArrayView bytes);
 // is taken as plain text (decoded as DESIGN's text rules say). Never fails.
 void loadRichText(QTextDocument& document, QByteArrayView bytes);
 
-// The whole file; throws CorvaneError "Cannot open file %s" when it cannot be read.
+// The whole file; throws CorvaneError "Cannot open file %s" when it cannot be read, is no
+// regular file or is larger than the largest help text (FileLimit::help).
 QByteArray readRichTextFile(const QString& path);
 
 // The text as the control holds it: each paragraph followed by one LF, line breaks within a
