@@ -110,9 +110,9 @@ def parse_inline(text, where):
     plain = []
 
     def flush():
-        if plain:
+        if "".join(plain):
             runs.append(Run("".join(plain)))
-            plain.clear()
+        plain.clear()
 
     pos = 0
     for m in INLINE.finditer(text):
@@ -437,18 +437,27 @@ def build_all(out_dir, sets=None, source_dir=HERE):
     files = {}
     for source, set_name in sets or SETS:
         files.update(build(Path(source_dir) / source, set_name))
-    for file_name, data in files.items():
-        (Path(out_dir) / file_name).write_bytes(data)
+    try:
+        Path(out_dir).mkdir(parents=True, exist_ok=True)
+        for file_name, data in files.items():
+            (Path(out_dir) / file_name).write_bytes(data)
+    except OSError as e:
+        raise HelpError(f"cannot write the help files into {out_dir}: {e.strerror}") from e
     return list(files)
 
 
-def check(folder):
-    """The names of the files in folder that differ from a build now, or are missing."""
+def check(folder, sets=None, source_dir=HERE):
+    """The names of the help files in folder that differ from a build now, are missing, or
+    are left over (a .rtf or .ini file that no source builds), sorted."""
+    folder = Path(folder)
     with tempfile.TemporaryDirectory() as temp:
-        names = build_all(temp)
-        return [n for n in names
-                if not (Path(folder) / n).is_file()
-                or not filecmp.cmp(Path(temp) / n, Path(folder) / n, shallow=False)]
+        names = build_all(temp, sets, source_dir)
+        differ = [n for n in names
+                  if not (folder / n).is_file()
+                  or not filecmp.cmp(Path(temp) / n, folder / n, shallow=False)]
+    stale = [p.name for p in folder.iterdir()
+             if p.suffix in (".rtf", ".ini") and p.name not in names] if folder.is_dir() else []
+    return sorted(differ + stale)
 
 
 def main(argv=None):
@@ -461,8 +470,8 @@ def main(argv=None):
         if args.check:
             differ = check(args.check)
             for n in differ:
-                print(f"{n} differs from what tools/help/make_help.py builds now",
-                      file=sys.stderr)
+                print(f"{n} is missing, left over, or differs from what "
+                      "tools/help/make_help.py builds now", file=sys.stderr)
             if differ:
                 print("run tools/help/make_help.py to rebuild them", file=sys.stderr)
             return 1 if differ else 0
