@@ -15,7 +15,7 @@ from pathlib import Path
 MAX_RTF_BYTES = 1024 * 1024
 HEADING_RGB = (0, 0, 255)
 PARAGRAPH = "\u2029"
-# Groups whose text is not part of the document.
+# Groups whose text the document does not show.
 SKIPPED = {"fonttbl", "stylesheet", "info", "fldinst", "pict", "header", "footer",
            "listtable", "listoverridetable"}
 RGB = {"red": 0, "green": 1, "blue": 2}
