@@ -18,6 +18,7 @@
 #include <QSplitter>
 #include <QTest>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 using namespace corvane;
 using namespace corvane::test;
@@ -257,6 +258,33 @@ TEST_F(HelpPage, SearchGoesOnBehindTheSelectionAndNeverWraps)
     // The prompt announces the repetition; cancelling it changes nothing.
     find(QString());
     EXPECT_EQ(selected(), QStringLiteral("end"));
+}
+
+TEST_F(HelpPage, EveryShippedTopicOpensAtItsHeading)
+{
+    const QDir shipped(QStringLiteral(CORVANE_SOURCE_DIR "/data/Help"));
+    QDir(m_home.path()).mkpath(QStringLiteral("Help"));
+    for (const QString& name : shipped.entryList(QDir::Files))
+        writeBytes(
+            m_home.filePath(QStringLiteral("Help/") + name), readBytes(shipped.filePath(name)));
+    openHelp();
+    ASSERT_EQ(files()->count(), 2);
+    for (int set = 0; set < files()->count(); ++set) {
+        clickFile(set);
+        topics()->expandAll();
+        int opened = 0;
+        for (QTreeWidgetItemIterator it(topics()); *it; ++it, ++opened) {
+            const QString topic = (*it)->text(0);
+            clickTopic(topic);
+            EXPECT_EQ(selected(), topic);
+            EXPECT_TRUE(text()->selectionFormat().underline.value_or(false)) << topic.toStdString();
+            const QScrollBar* bar = text()->verticalScrollBar();
+            if (bar->value() < bar->maximum() && bar->value() > 0) {
+                EXPECT_EQ(selectionTop(), 0) << topic.toStdString();
+            }
+        }
+        EXPECT_GT(opened, 20) << files()->item(set)->text().toStdString();
+    }
 }
 
 TEST_F(HelpPage, LinksInTheTextOpenWithEitherButton)
