@@ -23,6 +23,7 @@
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <optional>
 
 namespace corvane {
@@ -102,7 +103,26 @@ void scrollLineToTop(TRichEdit* text, int position)
         bar->setValue(int(top)); // the bar stops at its end: the last page stays full
 }
 
+constexpr qsizetype kShownTopicLength = 1000;
+
+void shortenLongTopics(QTreeWidget* tree)
+{
+    for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+        const QString text = (*it)->text(0);
+        if (text.size() > kShownTopicLength) {
+            (*it)->setData(0, Qt::UserRole, text);
+            (*it)->setText(0, text.left(kShownTopicLength) + QChar(0x2026)); // an ellipsis
+        }
+    }
+}
+
 } // namespace
+
+QString topicText(const QTreeWidgetItem* node)
+{
+    const QVariant full = node->data(0, Qt::UserRole);
+    return full.isValid() ? full.toString() : node->text(0);
+}
 
 QString helpFolder()
 {
@@ -127,6 +147,7 @@ void LoadHelpFile(const QString& name, QTreeWidget* tree, TRichEdit* text)
         throw CorvaneError(QStringLiteral("Cannot open file %s"), topicPath);
     const TreeTextRead read = readTreeText(decodeText(*topics).text);
     loadTreeLines(tree, read.lines);
+    shortenLongTopics(tree);
     if (!read.error.isEmpty())
         throw CorvaneError(read.error);
     if (const std::optional<QByteArray> rich

@@ -7,6 +7,7 @@
 
 class QListWidget;
 class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace corvane {
 
@@ -28,6 +29,10 @@ void ListHelpFiles(QListWidget* list);
 // CorvaneError after the nodes before it were loaded; the text is then left as it was. So is
 // it when the set has no text file.
 void LoadHelpFile(const QString& name, QTreeWidget* tree, TRichEdit* text);
+
+// The text a topic's node stands for. The tree shows at most the first thousand characters
+// of a longer one: drawing a line of megabytes would stall the page.
+QString topicText(const QTreeWidgetItem* node);
 
 // Selects the topic's heading and scrolls it to the top of the view; see findTopicHeading.
 // Without a heading the last occurrence is scrolled into view with nothing selected.

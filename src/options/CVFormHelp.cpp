@@ -171,7 +171,7 @@ void TCorvaneForm::HTopicsViewClick()
 {
     const QList<QTreeWidgetItem*> selected = HTopicsView->selectedItems();
     if (!selected.isEmpty())
-        OpenHelpTopic(HelpTextField, selected.constFirst()->text(0));
+        OpenHelpTopic(HelpTextField, topicText(selected.constFirst()));
 }
 
 void TCorvaneForm::HelpFindButtonClick()

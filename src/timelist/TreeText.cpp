@@ -47,8 +47,13 @@ TreeTextRead readTreeText(QStringView text)
         }
         const int previous = result.lines.back().depth;
         if (count > previous + 1) {
+            // A line of megabytes would make a message box no one can read or close.
+            constexpr qsizetype shown = 200;
+            const QString item = nodeText.size() > shown
+                ? nodeText.left(shown) + QChar(0x2026) // ellipsis
+                : nodeText;
             result.error
-                = QStringLiteral("Invalid level (%1) for item \"%2\"").arg(count).arg(nodeText);
+                = QStringLiteral("Invalid level (%1) for item \"%2\"").arg(count).arg(item);
             break;
         }
         result.lines.push_back({int(count), nodeText});

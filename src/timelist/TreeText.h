@@ -25,7 +25,8 @@ struct TreeTextRead {
 // Reads tree text: lines end at CR LF, a lone CR or a lone LF, and a NUL ends the text; the
 // leading TABs and SPACEs of a line are its depth, each one level. The first line is a
 // top-level node whatever its indent; a line deeper than one level below the line before it
-// stops the reading with "Invalid level (<count>) for item "<text>"".
+// stops the reading with "Invalid level (<count>) for item "<text>"" (a text of more than 200
+// characters cut there, with an ellipsis).
 TreeTextRead readTreeText(QStringView text);
 
 // One TAB per level, the text, CR LF after every line.

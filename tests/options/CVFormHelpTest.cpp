@@ -19,6 +19,7 @@
 #include <QTest>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
+#include <sys/stat.h>
 
 using namespace corvane;
 using namespace corvane::test;
@@ -84,7 +85,7 @@ protected:
     TRichEdit* text() const { return child<TRichEdit>("HelpTextField"); }
     int rowOf(const char* name) const
     {
-        return files()->row(files()->findItems(QLatin1String(name), Qt::MatchExactly).first());
+        return files()->row(files()->findItems(QString::fromUtf8(name), Qt::MatchExactly).first());
     }
     void clickFile(int row)
     {
@@ -300,6 +301,58 @@ TEST_F(HelpPage, LinksInTheTextOpenWithEitherButton)
         QTest::mouseClick(text()->viewport(), button, {}, at);
     EXPECT_EQ(
         opened.urls, QStringList({"https://corvane.example/help", "https://corvane.example/help"}));
+}
+
+TEST_F(HelpPage, OddFilesAreShownOrReportedAndNeverHang)
+{
+    QByteArray manyTopics;
+    for (int i = 0; i < 100000; ++i)
+        manyTopics += (i % 3 ? "\t" : "") + QByteArray("Topic ") + QByteArray::number(i) + "\r\n";
+    addHelp(QStringLiteral("Many topics"), rtf({heading("Topic 99999")}), manyTopics);
+    addHelp(QStringLiteral("Long.line.v1"), rtf({"x"}),
+        QByteArray(1 << 20, 'w') + "\r\n\t\t" + QByteArray(1 << 20, 'z'));
+    QByteArray binary(4096, '\0');
+    for (int i = 0; i < binary.size(); ++i)
+        binary[i] = char(i * 37 % 256);
+    addHelp(QStringLiteral("Binär"), binary, "Topic\r\n");
+    addHelp(QStringLiteral("Cut"), rtf({heading("Cut"), "text that is cut off"}).chopped(12),
+        "Cut\r\n");
+    ASSERT_EQ(
+        ::mkfifo(
+            QFile::encodeName(m_home.filePath(QStringLiteral("Help/Pipe.rtf"))).constData(), 0600),
+        0);
+    addHelp(QStringLiteral("Pipe"), QByteArray(), "Topic\r\n");
+    openHelp();
+    ASSERT_EQ(files()->count(), 5);
+
+    DialogScript script;
+    clickFile(rowOf("Many topics"));
+    int nodes = 0;
+    for (QTreeWidgetItemIterator it(topics()); *it; ++it)
+        ++nodes;
+    EXPECT_EQ(nodes, 100000);
+    clickTopic(QStringLiteral("Topic 99999"));
+    EXPECT_EQ(selected(), QStringLiteral("Topic 99999"));
+
+    clickFile(rowOf("Long.line.v1"));
+    ASSERT_EQ(topics()->topLevelItemCount(), 1);
+    EXPECT_EQ(topicText(topics()->topLevelItem(0)).size(), 1 << 20);
+    EXPECT_LE(topics()->topLevelItem(0)->text(0).size(), 1001);
+    ASSERT_EQ(script.texts().size(), 1);
+    // The message names the line, but never fills the screen with it.
+    EXPECT_TRUE(
+        script.texts().last().startsWith(QStringLiteral("Invalid level (2) for item \"zzz")));
+    EXPECT_LT(script.texts().last().size(), 500);
+
+    for (const char* name : {"Binär", "Cut"}) {
+        clickFile(rowOf(name));
+        EXPECT_FALSE(text()->document()->isEmpty()) << name;
+    }
+    EXPECT_EQ(topics()->topLevelItem(0)->text(0), QStringLiteral("Cut"));
+    clickFile(rowOf("Pipe"));
+    ASSERT_EQ(script.texts().size(), 2);
+    EXPECT_TRUE(script.texts().last().contains(QStringLiteral("not a regular file")));
+    EXPECT_EQ(topics()->topLevelItemCount(), 1); // the topics came before the text
 }
 
 class HelpPrinting : public HelpPage {

@@ -56,6 +56,9 @@ TEST(TreeText, LevelJumpStopsWithTheLinesBeforeIt)
     const TreeTextRead read = readTreeText(u"Entries\r\n\tTea\r\n\t\t\t00:03:00\r\n\t\tlost\r\n");
     EXPECT_EQ(show(read.lines), "0:Entries|1:Tea|");
     EXPECT_EQ(read.error, QStringLiteral("Invalid level (3) for item \"00:03:00\""));
+    const QString huge(300000, QLatin1Char('x'));
+    EXPECT_EQ(readTreeText(QStringLiteral("A\r\n\t\t") + huge).error,
+        QStringLiteral("Invalid level (2) for item \"") + huge.left(200) + QChar(0x2026) + '"');
 }
 
 TEST(TreeText, WritesATabPerLevelAndCrLfAfterEveryLine)
