@@ -160,6 +160,7 @@ void LoadHelpFile(const QString& name, QTreeWidget* tree, TRichEdit* text)
 
 void OpenHelpTopic(TRichEdit* text, const QString& topic)
 {
+    WaitCursor wait; // in a text of megabytes, not yet laid out as far as the topic
     const TopicHit hit
         = findTopicHeading(*text->document(), topic, text->palette().color(QPalette::Text));
     if (hit.position < 0) {
@@ -173,6 +174,7 @@ void OpenHelpTopic(TRichEdit* text, const QString& topic)
 
 bool FindRichText(TRichEdit* text, const QString& s)
 {
+    WaitCursor wait;
     const int found = text->findText(
         s, searchStart(text->selectionStart(), text->selectionLength()), -1, false);
     if (found < 0)

@@ -136,6 +136,7 @@ private:
     void repeatHelpSearch();
     void HelpPreviewButtonClick(QObject* sender);
     void listHelpSets();
+    bool helpKeyPress(QObject* watched, QEvent* event);
 
     // The About page (CVFormAbout.cpp).
     void setUpAboutPage();

@@ -15,6 +15,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScopedValueRollback>
@@ -137,9 +138,11 @@ void TCorvaneForm::connectHelpHandlers()
         if (!std::exchange(m_helpFileByPress, false))
             HFilesListBoxClick();
     }));
-    // A topic opens on a click, or on Enter: the arrow keys only walk the tree.
+    // A topic opens on a click, or on Enter (see helpKeyPress): the arrow keys only walk the
+    // tree.
     connect(HTopicsView, &QTreeWidget::itemClicked, this, guard([this] { HTopicsViewClick(); }));
-    connect(HTopicsView, &QTreeWidget::itemActivated, this, guard([this] { HTopicsViewClick(); }));
+    HTopicsView->installEventFilter(this);
+    HFilesListBox->installEventFilter(this);
     connect(HelpFindButton, &QPushButton::clicked, this, guard([this] { HelpFindButtonClick(); }));
     for (QPushButton* button : {HelpPreviewButton, HelpPrintButton})
         connect(button, &QPushButton::clicked, this,
@@ -152,6 +155,25 @@ void TCorvaneForm::connectHelpHandlers()
     auto* again = new QShortcut(QKeySequence(Qt::Key_F3), HelpPanel);
     again->setContext(Qt::WidgetWithChildrenShortcut);
     connect(again, &QShortcut::activated, this, guard([this] { repeatHelpSearch(); }));
+}
+
+// Enter on a list opens its entry. The views pass the key on, and the window's default button
+// would then close the window under the reader, so it ends here.
+bool TCorvaneForm::helpKeyPress(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress || (watched != HTopicsView && watched != HFilesListBox))
+        return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+
+    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        return false;
+    guarded([&] {
+        if (watched == HTopicsView)
+            HTopicsViewClick();
+        else
+            HFilesListBoxClick();
+    });
+    return true;
 }
 
 void TCorvaneForm::listHelpSets()

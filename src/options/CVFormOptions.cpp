@@ -70,6 +70,8 @@ bool TCorvaneForm::eventFilter(QObject* watched, QEvent* event)
         m_themeSelectedByPress = false;
     if (watched == HFilesListBox->viewport() && event->type() == QEvent::MouseButtonPress)
         m_helpFileByPress = false;
+    if (helpKeyPress(watched, event))
+        return true;
     if (event->type() == QEvent::Resize) {
         for (QWidget* control : centredControls())
             if (control->parentWidget() == watched)

@@ -31,11 +31,24 @@ void TRichEdit::loadFromFile(const QString& path)
 
 void TRichEdit::loadFromBytes(QByteArrayView bytes)
 {
-    m_range->release();
-    m_marking = true; // loading changes everything at once; links are marked once below
-    loadRichText(*document(), bytes);
-    m_marking = false;
-    markLinks(0, 0, textLength());
+    // The text is read into a document no view lays out yet. Handed over whole, it is laid
+    // out in steps between events, so a text of many megabytes never stalls the window; read
+    // into the shown document, all of it would be laid out at once, on the spot.
+    auto* fresh = new QTextDocument(this);
+    QTextDocument* old = document();
+    fresh->setDefaultFont(old->defaultFont());
+    fresh->setDocumentMargin(old->documentMargin());
+    fresh->setUndoRedoEnabled(old->isUndoRedoEnabled());
+    loadRichText(*fresh, bytes);
+    markWebAddresses(*fresh, palette().color(QPalette::Link));
+    disconnect(old, &QTextDocument::contentsChange, this, &TRichEdit::markLinks);
+    m_range = std::make_unique<RichTextRange>(*fresh);
+    // The document made at construction belongs to the editor's machinery, which drops it.
+    const bool ours = old->parent() == this;
+    setDocument(fresh);
+    connect(fresh, &QTextDocument::contentsChange, this, &TRichEdit::markLinks);
+    if (ours)
+        delete old;
     moveCursor(QTextCursor::Start);
 }
 

@@ -213,6 +213,20 @@ TEST_F(HelpPage, TopicOpensAtItsHeadingAtTheTopOfTheView)
     EXPECT_EQ(text()->textCursor().position(), caret);
 }
 
+TEST_F(HelpPage, EnterOpensTheChosenSetAndTopicAndKeepsTheWindowOpen)
+{
+    addHelp(QStringLiteral("Help"), rtf({"Intro", heading("Later")}), "Intro\r\nLater\r\n");
+    openHelp();
+    files()->setFocus();
+    QTest::keyClick(files(), Qt::Key_Return);
+    ASSERT_EQ(topics()->topLevelItemCount(), 2);
+    topics()->setFocus();
+    topics()->setCurrentItem(topics()->topLevelItem(1));
+    QTest::keyClick(topics(), Qt::Key_Enter);
+    EXPECT_EQ(selected(), QStringLiteral("Later"));
+    EXPECT_TRUE(form->isVisible());
+}
+
 TEST_F(HelpPage, HeadingsOnTheFirstTwoLinesAreNotScrolledTo)
 {
     QList<QByteArray> body{heading("First"), heading("Second")};
