@@ -166,6 +166,7 @@ void TCorvaneForm::nameControlsForScreenReaders()
         std::initializer_list<QWidget*>{PayPalBtn, NoSpyImg, AddThemeButton, ThemeRenameButton,
             ThemeDeleteButton, PicOpenButton, HelpPreviewButton, HelpPrintButton, HelpFindButton})
         control->setAccessibleName(control->toolTip());
+    HelpTextField->setAccessibleName(CVControl->tabText(HelpPage).remove(QLatin1Char('&')));
     // The swatches share one hint, so each also says which colour it is.
     shpPFontColor->setAccessibleDescription(ProgramFontBox->title());
     MStartColor->setAccessibleDescription(MStartColorLabel->text());
