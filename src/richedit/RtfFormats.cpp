@@ -117,6 +117,10 @@ QTextBlockFormat toBlockFormat(const ParaState& s)
         for (const TabStop& t : s.tabs)
             tabs.append(QTextOption::Tab(pixels(t.twips), toTabType(t.kind), QLatin1Char('.')));
         f.setTabPositions(tabs);
+    } else if (s.firstIndent < 0) {
+        // Word processors stop a tab at a hanging indent when the paragraph sets no stops:
+        // a list item's marker and tab bring its first line to where the wrapped lines start.
+        f.setTabPositions({QTextOption::Tab(pixels(s.leftIndent), QTextOption::LeftTab)});
     }
     if (s.pageBreakBefore)
         f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);

@@ -70,6 +70,31 @@ enum class Word : std::uint8_t {
     PicGoalHeight,
     PicScaleX,
     PicScaleY,
+    // lists: destinations
+    ListTable,
+    ListOverrideTable,
+    ListText,
+    LevelText,
+    LevelNumbers,
+    Numbering,
+    NumberingText,
+    NumberingBefore,
+    NumberingAfter,
+    // lists: table entries and paragraph words
+    List,
+    ListLevel,
+    ListOverride,
+    ListId,
+    LevelStyle,
+    LevelStart,
+    LevelFollow,
+    ListNumber,
+    ListLevelNumber,
+    NumberingKind,
+    NumberingLevel,
+    NumberingStyle,
+    NumberingStart,
+    NumberingFont,
 };
 
 struct WordInfo {
