@@ -43,9 +43,10 @@ void addDestinations(WordTable& t)
 
 void addCharWords(WordTable& t)
 {
-    t.insert({{"plain", {Word::Plain}}, {"f", {Word::Font}}, {"fs", {Word::FontSize}},
-        {"b", {Word::Bold}}, {"i", {Word::Italic}}, {"strike", {Word::Strike}},
-        {"striked", {Word::Strike}}, {"ul", {Word::Underline, int(Underline::Single)}},
+    t.insert({{"plain", {Word::Plain}}, {"f", {Word::Font}}, {"af", {Word::AssociatedFont}},
+        {"fs", {Word::FontSize}}, {"b", {Word::Bold}}, {"i", {Word::Italic}},
+        {"strike", {Word::Strike}}, {"striked", {Word::Strike}},
+        {"ul", {Word::Underline, int(Underline::Single)}},
         {"ulw", {Word::Underline, int(Underline::Single)}},
         {"uldb", {Word::Underline, int(Underline::Double)}},
         {"uld", {Word::Underline, int(Underline::Dotted)}},

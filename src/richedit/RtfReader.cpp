@@ -172,7 +172,7 @@ void RtfReader::onChar(char16_t c)
         prepareRun();
         decodePending();
         if (!m_runState.hidden)
-            m_run += QChar(symbolChar(m_runState.font, c));
+            m_run += QChar(symbolChar(m_runState, c));
         break;
     case Destination::FieldInstruction:
         if (m_instruction.size() < kMaxInstruction)
@@ -313,12 +313,16 @@ QString RtfReader::decodeBytes(int font, QByteArrayView bytes)
     return text;
 }
 
-char16_t RtfReader::symbolChar(int font, char16_t c) const
+char16_t RtfReader::symbolChar(const CharState& chars, char16_t c) const
 {
-    // Word writes a symbol font's characters as private-use code points U+F0xx.
+    // Word writes a symbol font's characters as private-use code points U+F0xx; LibreOffice
+    // sometimes names that font only as the associated one.
     if (c < 0xF020 || c > 0xF0FF)
         return c;
-    const char16_t mapped = symbolCharacter(symbolFontOf(font), c);
+    SymbolFont symbol = symbolFontOf(chars.font);
+    if (symbol == SymbolFont::None)
+        symbol = symbolFontOf(chars.associatedFont);
+    const char16_t mapped = symbolCharacter(symbol, c);
     return mapped != 0 ? mapped : c;
 }
 

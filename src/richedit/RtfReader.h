@@ -61,7 +61,7 @@ private:
     int codePageOf(int font) const;
     SymbolFont symbolFontOf(int font) const;
     QString decodeBytes(int font, QByteArrayView bytes);
-    char16_t symbolChar(int font, char16_t c) const;
+    char16_t symbolChar(const CharState& chars, char16_t c) const;
 
     // Control words (RtfControlWords.cpp)
     void onControlWord(const Token& token);
@@ -97,7 +97,8 @@ private:
     void finishListLevel();
     void finishListOverride();
     void finishNumbering();
-    QString resolve(const std::vector<RawChar>& raw, int font, const std::vector<bool>& numbers);
+    QString resolve(
+        const std::vector<RawChar>& raw, const CharState& chars, const std::vector<bool>& numbers);
     void startParagraph();
     void endParagraph();
     ListDefinition* listOf(int listNumber);

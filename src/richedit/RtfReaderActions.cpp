@@ -171,6 +171,10 @@ void RtfReader::charWord(Word word, int value, int param, bool hasParam)
             m_fontNameDone = false;
         }
         break;
+    case Word::AssociatedFont:
+        if (m_state.destination != Destination::FontTable)
+            c.associatedFont = param;
+        break;
     case Word::FontSize:
         c.halfPoints = hasParam ? std::clamp(param, 2, 3200) : 24;
         break;

@@ -225,7 +225,7 @@ void RtfReader::finishListLevel()
     for (size_t i = 0; m_levelNumbers.isEmpty() && i < text.size(); ++i)
         numbers[i] = text[i].byte && text[i].value < kMaxListLevels;
     // The level's own group holds its indents and the font of its marker.
-    m_level.text = resolve(text, m_state.chars.font, numbers);
+    m_level.text = resolve(text, m_state.chars, numbers);
     m_level.leftIndent = m_state.para.leftIndent;
     m_level.firstIndent = m_state.para.firstIndent;
     m_level.hasIndent = m_state.para.indentGiven;
@@ -245,18 +245,20 @@ void RtfReader::finishNumbering()
 {
     if (m_state.destination != Destination::Text)
         return;
-    m_numbering.before = resolve(m_numberingBefore, m_numbering.font, {});
-    m_numbering.after = resolve(m_numberingAfter, m_numbering.font, {});
+    CharState chars;
+    chars.font = m_numbering.font;
+    m_numbering.before = resolve(m_numberingBefore, chars, {});
+    m_numbering.after = resolve(m_numberingAfter, chars, {});
     m_state.para.numbering = m_numbering;
 }
 
 QString RtfReader::resolve(
-    const std::vector<RawChar>& raw, int font, const std::vector<bool>& numbers)
+    const std::vector<RawChar>& raw, const CharState& chars, const std::vector<bool>& numbers)
 {
     QString text;
     QByteArray bytes;
     const auto decodeBytesSoFar = [&] {
-        text += decodeBytes(font, bytes);
+        text += decodeBytes(chars.font, bytes);
         bytes.clear();
     };
     for (size_t i = 0; i < raw.size(); ++i) {
@@ -271,7 +273,7 @@ QString RtfReader::resolve(
             bytes += char(c.value);
         } else {
             decodeBytesSoFar();
-            text += QChar(symbolChar(font, c.value));
+            text += QChar(symbolChar(chars, c.value));
         }
     }
     decodeBytesSoFar();

@@ -20,6 +20,8 @@ enum class TabKind : std::uint8_t { Left, Center, Right, Decimal };
 
 struct CharState {
     int font = -1;
+    int associatedFont = -1; // \af: a font for other scripts, which writers also name for
+                             // a bullet's private-use character
     int halfPoints = 24;
     int foreground = 0; // colour table index, 0 = automatic
     int background = 0;

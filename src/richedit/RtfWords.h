@@ -28,6 +28,7 @@ enum class Word : std::uint8_t {
     // character formats and table entries
     Plain,
     Font,
+    AssociatedFont,
     FontSize,
     Bold,
     Italic,
