@@ -139,19 +139,19 @@ TEST(RtfLists, IndentsAndTabStop)
     const auto doc = readRtf(kTables
         + R"({\*\listtable{\list{\listlevel{\leveltext\'02\'00.;}\fi-360\li1440}\listid3}})"
           R"({\*\listoverridetable{\listoverride\listid3\ls3}})"
-          R"(\pard\ls3 from level\par\pard\ls3\fi-300\li600 own\par\pard\fi-300\li600\tx900 tabs\par})");
+          R"(\pard\ls3 from level\par\pard\ls3\fi-300\li600 own\par\pard\fi-300\li600\tx900\tx100 tabs\par})");
     const QTextBlockFormat level = doc->begin().blockFormat();
     EXPECT_DOUBLE_EQ(level.leftMargin(), 96.0);
     EXPECT_DOUBLE_EQ(level.textIndent(), -24.0);
-    ASSERT_EQ(level.tabPositions().size(), 1);
-    EXPECT_DOUBLE_EQ(level.tabPositions()[0].position, 96.0);
+    ASSERT_EQ(level.tabPositions().size(), 1); // from the first line's start to the indent
+    EXPECT_DOUBLE_EQ(level.tabPositions()[0].position, 24.0);
     const QTextBlockFormat own = doc->begin().next().blockFormat();
     EXPECT_DOUBLE_EQ(own.leftMargin(), 40.0);
     ASSERT_EQ(own.tabPositions().size(), 1);
-    EXPECT_DOUBLE_EQ(own.tabPositions()[0].position, 40.0);
+    EXPECT_DOUBLE_EQ(own.tabPositions()[0].position, 20.0);
     const QTextBlockFormat tabs = doc->lastBlock().blockFormat();
     ASSERT_EQ(tabs.tabPositions().size(), 1); // the paragraph's own stops are left alone
-    EXPECT_DOUBLE_EQ(tabs.tabPositions()[0].position, 60.0);
+    EXPECT_DOUBLE_EQ(tabs.tabPositions()[0].position, 40.0);
 }
 
 TEST(RtfLists, ComputedMarkerTakesFontNotEmphasis)
@@ -165,6 +165,17 @@ TEST(RtfLists, ComputedMarkerTakesFontNotEmphasis)
     EXPECT_FALSE(c.charFormat().fontUnderline());
     c.setPosition(4);
     EXPECT_EQ(c.charFormat().fontWeight(), QFont::Bold);
+}
+
+TEST(RtfLists, SymbolFontTextDrawnByTextFont)
+{
+    // Asked for by name, "Symbol" finds a symbol-layout font that draws U+2022 as nothing.
+    const auto doc = readRtf(R"({\rtf1{\fonttbl{\f0 Arial;}{\f1\fcharset2 Symbol;}}\f1\'b7\f0 a})");
+    QTextCursor c(doc.get());
+    c.setPosition(1);
+    EXPECT_TRUE(c.charFormat().fontFamilies().toStringList().isEmpty());
+    c.setPosition(2);
+    EXPECT_EQ(c.charFormat().fontFamilies().toStringList(), QStringList{"Arial"});
 }
 
 } // namespace
