@@ -49,7 +49,8 @@ void RtfReader::listWord(Word word, int value, int param)
             m_override.listId = param;
         } else if (d == Destination::ListTable && m_listBeingDefined >= 0) {
             m_lists[size_t(m_listBeingDefined)].id = param;
-            m_listIds[param] = size_t(m_listBeingDefined); // no more entries than lists
+            if (m_listIds.size() < kMaxTableEntries || m_listIds.count(param))
+                m_listIds[param] = size_t(m_listBeingDefined);
         }
         break;
     case Word::ListNumber:
