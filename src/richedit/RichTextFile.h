@@ -24,7 +24,8 @@ void loadRichText(QTextDocument& document, QByteArrayView bytes);
 QByteArray readRichTextFile(const QString& path);
 
 // The text as the control holds it: each paragraph followed by one LF, line breaks within a
-// paragraph as LF; table cells end in a TAB, pictures are U+FFFC.
+// paragraph as LF; table cells end in a TAB, pictures are U+FFFC. A list item begins with its
+// marker and a TAB ("•\tFirst item", " 1.\tStep one"), as they are text in the document.
 QString documentText(const QTextDocument& document);
 
 } // namespace corvane

@@ -31,11 +31,10 @@ void addDestinations(WordTable& t)
             {"ud", {Word::Transparent}}, {"upr", {Word::Transparent}}});
     // Destinations whose text is not part of the body.
     for (const char* name : {"info", "stylesheet", "header", "headerl", "headerr", "headerf",
-             "footer", "footerl", "footerr", "footerf", "footnote", "listtable",
-             "listoverridetable", "revtbl", "rsidtbl", "xmlnstbl", "pgdsctbl", "ftnsep", "ftnsepc",
-             "ftncn", "aftnsep", "aftnsepc", "aftncn", "annotation", "atnid", "atnauthor",
-             "nonshppict", "nonesttables", "pntxta", "pntxtb", "pn", "xe", "tc", "txe", "objdata",
-             "themedata", "colorschememapping", "datastore", "latentstyles", "generator",
+             "footer", "footerl", "footerr", "footerf", "footnote", "revtbl", "rsidtbl", "xmlnstbl",
+             "pgdsctbl", "ftnsep", "ftnsepc", "ftncn", "aftnsep", "aftnsepc", "aftncn",
+             "annotation", "atnid", "atnauthor", "nonshppict", "nonesttables", "xe", "tc", "txe",
+             "objdata", "themedata", "colorschememapping", "datastore", "latentstyles", "generator",
              "bkmkstart", "bkmkend", "template", "title", "subject", "author", "operator",
              "keywords", "comment", "doccomm", "company", "userprops", "falt", "panose", "fname",
              "object", "shpinst", "background", "nesttableprops", "listpicture", "mmath"})
@@ -44,9 +43,10 @@ void addDestinations(WordTable& t)
 
 void addCharWords(WordTable& t)
 {
-    t.insert({{"plain", {Word::Plain}}, {"f", {Word::Font}}, {"fs", {Word::FontSize}},
-        {"b", {Word::Bold}}, {"i", {Word::Italic}}, {"strike", {Word::Strike}},
-        {"striked", {Word::Strike}}, {"ul", {Word::Underline, int(Underline::Single)}},
+    t.insert({{"plain", {Word::Plain}}, {"f", {Word::Font}}, {"af", {Word::AssociatedFont}},
+        {"fs", {Word::FontSize}}, {"b", {Word::Bold}}, {"i", {Word::Italic}},
+        {"strike", {Word::Strike}}, {"striked", {Word::Strike}},
+        {"ul", {Word::Underline, int(Underline::Single)}},
         {"ulw", {Word::Underline, int(Underline::Single)}},
         {"uldb", {Word::Underline, int(Underline::Double)}},
         {"uld", {Word::Underline, int(Underline::Dotted)}},
@@ -105,6 +105,33 @@ void addPictureWords(WordTable& t)
         t.insert({other, {Word::PictureKind, int(PictureKind::Unsupported)}});
 }
 
+void addListWords(WordTable& t)
+{
+    using K = ParagraphNumbering::Kind;
+    t.insert({{"listtable", {Word::ListTable}}, {"listoverridetable", {Word::ListOverrideTable}},
+        {"listtext", {Word::ListText}}, {"leveltext", {Word::LevelText}},
+        {"levelnumbers", {Word::LevelNumbers}}, {"pn", {Word::Numbering}},
+        {"pntext", {Word::NumberingText}}, {"pntxtb", {Word::NumberingBefore}},
+        {"pntxta", {Word::NumberingAfter}}, {"list", {Word::List}},
+        {"listlevel", {Word::ListLevel}}, {"listoverride", {Word::ListOverride}},
+        {"listid", {Word::ListId}}, {"levelnfc", {Word::LevelStyle}},
+        {"levelnfcn", {Word::LevelStyle}}, {"levelstartat", {Word::LevelStart}},
+        {"levelfollow", {Word::LevelFollow}}, {"ls", {Word::ListNumber}},
+        {"ilvl", {Word::ListLevelNumber}}, {"pnlvl", {Word::NumberingLevel}},
+        {"pnlvlbody", {Word::NumberingKind, int(K::Number)}},
+        {"pnlvlblt", {Word::NumberingKind, int(K::Bullet)}},
+        {"pnlvlcont", {Word::NumberingKind, int(K::Continue)}},
+        {"pndec", {Word::NumberingStyle, NumberStyle::decimal}},
+        {"pncard", {Word::NumberingStyle, NumberStyle::decimal}},
+        {"pnucrm", {Word::NumberingStyle, NumberStyle::upperRoman}},
+        {"pnlcrm", {Word::NumberingStyle, NumberStyle::lowerRoman}},
+        {"pnucltr", {Word::NumberingStyle, NumberStyle::upperLetter}},
+        {"pnlcltr", {Word::NumberingStyle, NumberStyle::lowerLetter}},
+        {"pnord", {Word::NumberingStyle, NumberStyle::ordinal}},
+        {"pnordt", {Word::NumberingStyle, NumberStyle::ordinal}},
+        {"pnstart", {Word::NumberingStart}}, {"pnf", {Word::NumberingFont}}});
+}
+
 const WordTable& wordTable()
 {
     static const WordTable table = [] {
@@ -115,6 +142,7 @@ const WordTable& wordTable()
         addParaWords(t);
         addBreaksAndCharacters(t);
         addPictureWords(t);
+        addListWords(t);
         return t;
     }();
     return table;

@@ -79,8 +79,11 @@ void setLineSpacing(QTextBlockFormat& f, const ParaState& s)
 QTextCharFormat toCharFormat(const CharState& s, const DocumentTables& tables)
 {
     QTextCharFormat f;
-    if (auto font = tables.fonts.find(s.font);
-        font != tables.fonts.end() && !font->second.name.isEmpty())
+    // A symbol font's text has been turned into the Unicode characters it shows, which the
+    // text font draws; a font of that name on this system (often one with the symbol layout)
+    // would draw them as nothing at all.
+    if (auto font = tables.fonts.find(s.font); font != tables.fonts.end()
+        && !font->second.name.isEmpty() && font->second.symbol == SymbolFont::None)
         f.setFontFamilies(QStringList{font->second.name});
     f.setFontPointSize(std::clamp(s.halfPoints, 2, 3200) / 2.0);
     f.setFontWeight(s.bold ? QFont::Bold : QFont::Normal);
@@ -112,12 +115,22 @@ QTextBlockFormat toBlockFormat(const ParaState& s)
     f.setTopMargin(pixels(s.spaceBefore));
     f.setBottomMargin(pixels(s.spaceAfter));
     setLineSpacing(f, s);
-    if (!s.tabs.empty()) {
-        QList<QTextOption::Tab> tabs;
-        for (const TabStop& t : s.tabs)
-            tabs.append(QTextOption::Tab(pixels(t.twips), toTabType(t.kind), QLatin1Char('.')));
-        f.setTabPositions(tabs);
+    // RTF measures tab stops from the page's left margin, Qt from where the line begins. Tabs
+    // belong to a paragraph's first line nearly always (a list's marker, a row of columns),
+    // so stops are taken from where that line begins; those before it can never be reached.
+    const int origin = s.leftIndent + s.firstIndent;
+    QList<QTextOption::Tab> tabs;
+    for (const TabStop& t : s.tabs) {
+        if (t.twips > origin)
+            tabs.append(
+                QTextOption::Tab(pixels(t.twips - origin), toTabType(t.kind), QLatin1Char('.')));
     }
+    // Word processors stop a tab at a hanging indent when the paragraph sets no stops: a list
+    // item's marker and tab bring its first line to where the wrapped lines start.
+    if (s.tabs.empty() && s.firstIndent < 0)
+        tabs.append(QTextOption::Tab(pixels(-s.firstIndent), QTextOption::LeftTab));
+    if (!tabs.isEmpty())
+        f.setTabPositions(tabs);
     if (s.pageBreakBefore)
         f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
     return f;

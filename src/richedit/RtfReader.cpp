@@ -47,7 +47,7 @@ void RtfReader::run()
             break;
         }
     }
-    if (m_state.ownsPicture)
+    if (m_state.onClose == GroupEnd::Picture)
         finishPicture();
     flushRun();
     m_builder.finish(blockFormat());
@@ -62,7 +62,7 @@ void RtfReader::openGroup()
         return;
     }
     m_stack.push_back(m_state);
-    m_state.ownsPicture = false;
+    m_state.onClose = GroupEnd::Nothing;
 }
 
 void RtfReader::closeGroup()
@@ -77,8 +77,13 @@ void RtfReader::closeGroup()
         m_ended = true; // a stray brace ends the document, as in other readers
         return;
     }
-    if (m_state.ownsPicture)
+    // A picture and a list level take the formats of their own group; \pn and
+    // \listoverride hand their values out to the group around them.
+    const GroupEnd ending = m_state.onClose;
+    if (ending == GroupEnd::Picture)
         finishPicture();
+    else if (ending == GroupEnd::ListLevel)
+        finishListLevel();
     if (m_stack.size() == 1) {
         // The document's own group ends; its last paragraph keeps the formats set inside.
         m_ended = true;
@@ -86,6 +91,10 @@ void RtfReader::closeGroup()
     }
     m_state = std::move(m_stack.back());
     m_stack.pop_back();
+    if (ending == GroupEnd::Numbering)
+        finishNumbering();
+    else if (ending == GroupEnd::ListOverride)
+        finishListOverride();
 }
 
 bool RtfReader::skippedByUnicodeCount()
@@ -125,7 +134,8 @@ void RtfReader::onText(QByteArrayView bytes)
     case Destination::Picture:
         m_picture.hex += bytes;
         break;
-    case Destination::Skip:
+    default:
+        markerText(bytes);
         break;
     }
 }
@@ -162,7 +172,7 @@ void RtfReader::onChar(char16_t c)
         prepareRun();
         decodePending();
         if (!m_runState.hidden)
-            m_run += QChar(c);
+            m_run += QChar(symbolChar(m_runState, c));
         break;
     case Destination::FieldInstruction:
         if (m_instruction.size() < kMaxInstruction)
@@ -172,6 +182,7 @@ void RtfReader::onChar(char16_t c)
         fontName(QString(QChar(c)));
         break;
     default:
+        markerChar(c);
         break;
     }
 }
@@ -209,6 +220,7 @@ void RtfReader::fontName(const QString& text)
     if (font->second.name.size() < kMaxFontName)
         font->second.name += text.left(end < 0 ? kMaxFontName : end).trimmed();
     m_fontNameDone = end >= 0;
+    font->second.symbol = symbolFontFor(font->second.name, font->second.charset);
 }
 
 void RtfReader::colourText(QByteArrayView bytes)
@@ -224,6 +236,8 @@ void RtfReader::colourText(QByteArrayView bytes)
 
 void RtfReader::prepareRun()
 {
+    if (!m_paragraphStarted && !m_state.inMarker)
+        startParagraph();
     if (m_runState == m_state.chars)
         return;
     flushRun();
@@ -235,7 +249,7 @@ void RtfReader::decodePending()
     if (m_pendingBytes.isEmpty())
         return;
     if (!m_runState.hidden)
-        m_run += m_decoder.decode(codePageOf(m_runState.font), m_pendingBytes);
+        m_run += decodeBytes(m_runState.font, m_pendingBytes);
     m_pendingBytes.clear();
 }
 
@@ -266,7 +280,7 @@ const QTextCharFormat& RtfReader::runFormat()
 const QTextBlockFormat& RtfReader::blockFormat()
 {
     if (!m_blockFormatValid || !(m_blockState == m_state.para)) {
-        m_blockFormat = toBlockFormat(m_state.para);
+        m_blockFormat = toBlockFormat(withListIndents(m_state.para));
         m_blockState = m_state.para;
         m_blockFormatValid = true;
     }
@@ -277,6 +291,39 @@ int RtfReader::codePageOf(int font) const
 {
     const auto it = m_tables.fonts.find(font);
     return it != m_tables.fonts.end() && it->second.codePage > 0 ? it->second.codePage : m_codePage;
+}
+
+SymbolFont RtfReader::symbolFontOf(int font) const
+{
+    const auto it = m_tables.fonts.find(font);
+    return it != m_tables.fonts.end() ? it->second.symbol : SymbolFont::None;
+}
+
+QString RtfReader::decodeBytes(int font, QByteArrayView bytes)
+{
+    const SymbolFont symbol = symbolFontOf(font);
+    if (symbol == SymbolFont::None)
+        return m_decoder.decode(codePageOf(font), bytes);
+    QString text;
+    text.reserve(bytes.size());
+    for (const char b : bytes) {
+        const char16_t c = symbolCharacter(symbol, static_cast<unsigned char>(b));
+        text += c != 0 ? QString(QChar(c)) : m_decoder.decode(codePageOf(font), {&b, 1});
+    }
+    return text;
+}
+
+char16_t RtfReader::symbolChar(const CharState& chars, char16_t c) const
+{
+    // Word writes a symbol font's characters as private-use code points U+F0xx; LibreOffice
+    // sometimes names that font only as the associated one.
+    if (c < 0xF020 || c > 0xF0FF)
+        return c;
+    SymbolFont symbol = symbolFontOf(chars.font);
+    if (symbol == SymbolFont::None)
+        symbol = symbolFontOf(chars.associatedFont);
+    const char16_t mapped = symbolCharacter(symbol, c);
+    return mapped != 0 ? mapped : c;
 }
 
 } // namespace corvane::rtf

@@ -4,12 +4,14 @@
 #include "RtfCodePages.h"
 #include "RtfDocumentBuilder.h"
 #include "RtfFormats.h"
+#include "RtfLists.h"
 #include "RtfPicture.h"
 #include "RtfState.h"
 #include "RtfTokenizer.h"
 #include "RtfWords.h"
 
 #include <QByteArrayView>
+#include <map>
 #include <vector>
 
 class QTextDocument;
@@ -30,6 +32,7 @@ public:
     static constexpr size_t kMaxDepth = 1000;
     static constexpr size_t kMaxTableEntries = 4096;
     static constexpr qsizetype kMaxInstruction = 1024;
+    static constexpr size_t kMaxMarkerText = 64; // level and \pn texts, in characters
 
 private:
     RtfReader(QByteArrayView rtf, QTextDocument& document);
@@ -56,6 +59,9 @@ private:
     const QTextCharFormat& runFormat();
     const QTextBlockFormat& blockFormat();
     int codePageOf(int font) const;
+    SymbolFont symbolFontOf(int font) const;
+    QString decodeBytes(int font, QByteArrayView bytes);
+    char16_t symbolChar(const CharState& chars, char16_t c) const;
 
     // Control words (RtfControlWords.cpp)
     void onControlWord(const Token& token);
@@ -71,6 +77,32 @@ private:
     void beginFieldResult();
     void finishPicture();
     void skipBinary(int count);
+
+    // Lists (RtfReaderLists.cpp)
+    struct RawChar {
+        char16_t value;
+        bool byte; // a byte of the font's code page, else a Unicode character
+    };
+    struct PendingOverride {
+        int listId = 0;
+        int number = 0;
+    };
+    void listWord(Word word, int value, int param);
+    void listDestination(Word word);
+    void levelWord(Word word, int param);
+    void numberingWord(Word word, int value, int param);
+    void markerText(QByteArrayView bytes);
+    void markerChar(char16_t c);
+    std::vector<RawChar>* markerTarget();
+    void finishListLevel();
+    void finishListOverride();
+    void finishNumbering();
+    QString resolve(
+        const std::vector<RawChar>& raw, const CharState& chars, const std::vector<bool>& numbers);
+    void startParagraph();
+    void endParagraph();
+    ListDefinition* listOf(int listNumber);
+    ParaState withListIndents(const ParaState& para);
 
     RtfTokenizer m_tokens;
     RtfDocumentBuilder m_builder;
@@ -92,6 +124,21 @@ private:
     bool m_colourSet = false;
     QString m_instruction;
     PictureData m_picture;
+
+    std::vector<ListDefinition> m_lists;
+    std::map<int, size_t> m_listIds; // \listid -> m_lists
+    std::map<int, size_t> m_listNumbers; // \ls -> m_lists
+    int m_listBeingDefined = -1;
+    ListLevel m_level;
+    std::vector<RawChar> m_levelText;
+    QByteArray m_levelNumbers;
+    PendingOverride m_override;
+    ParagraphNumbering m_numbering;
+    std::vector<RawChar> m_numberingBefore;
+    std::vector<RawChar> m_numberingAfter;
+    LevelCounters m_numberingCounters;
+    bool m_paragraphStarted = false; // the paragraph has content besides its marker
+    bool m_markerSeen = false; // the paragraph brought its own \listtext or \pntext
 
     CharState m_runState;
     QByteArray m_pendingBytes;

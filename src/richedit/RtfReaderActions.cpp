@@ -16,6 +16,27 @@ int toggle(int param, bool hasParam)
 {
     return !hasParam || param != 0;
 }
+
+bool entersAfterStar(Word w)
+{
+    switch (w) {
+    case Word::FieldInstruction:
+    case Word::Transparent:
+    case Word::ListTable:
+    case Word::ListOverrideTable:
+    case Word::Numbering:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The tables of lists and \pn hold only their own words and formats: a field or a
+// paragraph mark there must not reach the body.
+bool inListTables(Destination d)
+{
+    return d >= Destination::ListTable;
+}
 } // namespace
 
 void RtfReader::onControlWord(const Token& token)
@@ -27,8 +48,7 @@ void RtfReader::onControlWord(const Token& token)
     }
     // After \* only the destinations the reader knows are entered; the rest is skipped whole.
     const bool ignorable = std::exchange(m_ignorable, false);
-    if (ignorable
-        && (!info || (info->word != Word::FieldInstruction && info->word != Word::Transparent))) {
+    if (ignorable && (!info || !entersAfterStar(info->word))) {
         m_state.destination = Destination::Skip;
         return;
     }
@@ -44,9 +64,10 @@ void RtfReader::dispatch(const WordInfo& info, int param, bool hasParam)
     const Word w = info.word;
     if (w <= Word::Bin)
         documentWord(w, info.value, param);
-    else if (w <= Word::Transparent)
-        destinationWord(w);
-    else if (w <= Word::FontCodePage)
+    else if (w <= Word::Transparent) {
+        if (!inListTables(m_state.destination))
+            destinationWord(w);
+    } else if (w <= Word::FontCodePage)
         charWord(w, info.value, param, hasParam);
     else if (w <= Word::PageBreakBefore)
         paraWord(w, info.value, param);
@@ -54,8 +75,10 @@ void RtfReader::dispatch(const WordInfo& info, int param, bool hasParam)
         onChar(char16_t(info.value));
     else if (w <= Word::Row)
         breakWord(w);
-    else
+    else if (w <= Word::PicScaleY)
         pictureWord(w, info.value, param);
+    else
+        listWord(w, info.value, param);
 }
 
 void RtfReader::documentWord(Word word, int value, int param)
@@ -111,7 +134,7 @@ void RtfReader::destinationWord(Word word)
     case Word::Picture:
         m_picture = PictureData();
         m_state.destination = Destination::Picture;
-        m_state.ownsPicture = true;
+        m_state.onClose = GroupEnd::Picture;
         break;
     default:
         break;
@@ -147,6 +170,10 @@ void RtfReader::charWord(Word word, int value, int param, bool hasParam)
             m_tables.fonts[param] = FontEntry();
             m_fontNameDone = false;
         }
+        break;
+    case Word::AssociatedFont:
+        if (m_state.destination != Destination::FontTable)
+            c.associatedFont = param;
         break;
     case Word::FontSize:
         c.halfPoints = hasParam ? std::clamp(param, 2, 3200) : 24;
@@ -196,8 +223,12 @@ void RtfReader::tableWord(Word word, int param)
         m_colour.setBlue(component);
         break;
     case Word::FontCharset:
-        if (font != m_tables.fonts.end() && font->second.codePage == 0)
+        if (font == m_tables.fonts.end())
+            return;
+        if (font->second.codePage == 0)
             font->second.codePage = codePageForCharset(param);
+        font->second.charset = param;
+        font->second.symbol = symbolFontFor(font->second.name, param);
         return;
     case Word::FontCodePage:
         if (font != m_tables.fonts.end() && param > 0 && param < 100000)
@@ -221,12 +252,14 @@ void RtfReader::paraWord(Word word, int value, int param)
         break;
     case Word::LeftIndent:
         p.leftIndent = param;
+        p.indentGiven = true;
         break;
     case Word::RightIndent:
         p.rightIndent = param;
         break;
     case Word::FirstIndent:
         p.firstIndent = param;
+        p.indentGiven = true;
         break;
     case Word::SpaceBefore:
         p.spaceBefore = param;
@@ -278,7 +311,7 @@ void RtfReader::breakWord(Word word)
         m_run += QLatin1Char('\t');
         return;
     }
-    flushRun();
+    endParagraph();
     switch (word) {
     case Word::Page:
         m_builder.pageBreak(blockFormat());
@@ -320,7 +353,7 @@ void RtfReader::pictureWord(Word word, int value, int param)
 
 void RtfReader::finishPicture()
 {
-    m_state.ownsPicture = false;
+    m_state.onClose = GroupEnd::Nothing;
     const QImage image = decodePicture(m_picture);
     if (!image.isNull()) {
         prepareRun();

@@ -1,6 +1,9 @@
 // Corvane — SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "RtfLists.h"
+#include "SymbolFonts.h"
+
 #include <QString>
 #include <cstdint>
 #include <vector>
@@ -17,6 +20,8 @@ enum class TabKind : std::uint8_t { Left, Center, Right, Decimal };
 
 struct CharState {
     int font = -1;
+    int associatedFont = -1; // \af: a font for other scripts, which writers also name for
+                             // a bullet's private-use character
     int halfPoints = 24;
     int foreground = 0; // colour table index, 0 = automatic
     int background = 0;
@@ -49,6 +54,10 @@ struct ParaState {
     bool pageBreakBefore = false;
     std::vector<TabStop> tabs;
     TabKind nextTabKind = TabKind::Left;
+    bool indentGiven = false; // \li or \fi seen, else a list level's indents apply
+    int list = 0; // \lsN, 0 = none
+    int listLevel = 0; // \ilvlN
+    ParagraphNumbering numbering; // \pn
 
     bool operator==(const ParaState&) const = default;
 };
@@ -60,20 +69,33 @@ enum class Destination : std::uint8_t {
     FontTable,
     ColorTable,
     FieldInstruction,
-    Picture
+    Picture,
+    ListTable,
+    ListOverrideTable,
+    LevelText,
+    LevelNumbers,
+    Numbering, // \pn
+    NumberingBefore, // \pntxtb
+    NumberingAfter, // \pntxta
 };
+
+// What a group, when it closes, completes.
+enum class GroupEnd : std::uint8_t { Nothing, Picture, ListLevel, ListOverride, Numbering };
 
 struct GroupState {
     CharState chars;
     ParaState para;
     Destination destination = Destination::Text;
     int unicodeSkip = 1; // \ucN
-    bool ownsPicture = false;
+    GroupEnd onClose = GroupEnd::Nothing;
+    bool inMarker = false; // inside \listtext or \pntext
 };
 
 struct FontEntry {
     QString name;
     int codePage = 0; // 0: the document's code page
+    int charset = -1;
+    SymbolFont symbol = SymbolFont::None;
 };
 
 } // namespace corvane::rtf

@@ -28,6 +28,7 @@ enum class Word : std::uint8_t {
     // character formats and table entries
     Plain,
     Font,
+    AssociatedFont,
     FontSize,
     Bold,
     Italic,
@@ -70,6 +71,31 @@ enum class Word : std::uint8_t {
     PicGoalHeight,
     PicScaleX,
     PicScaleY,
+    // lists: destinations
+    ListTable,
+    ListOverrideTable,
+    ListText,
+    LevelText,
+    LevelNumbers,
+    Numbering,
+    NumberingText,
+    NumberingBefore,
+    NumberingAfter,
+    // lists: table entries and paragraph words
+    List,
+    ListLevel,
+    ListOverride,
+    ListId,
+    LevelStyle,
+    LevelStart,
+    LevelFollow,
+    ListNumber,
+    ListLevelNumber,
+    NumberingKind,
+    NumberingLevel,
+    NumberingStyle,
+    NumberingStart,
+    NumberingFont,
 };
 
 struct WordInfo {

@@ -126,7 +126,8 @@ TEST(RtfReader, ParagraphFormats)
     EXPECT_DOUBLE_EQ(a.lineHeight(), 150.0);
     ASSERT_EQ(a.tabPositions().size(), 2);
     EXPECT_EQ(a.tabPositions()[0].type, QTextOption::RightTab);
-    EXPECT_DOUBLE_EQ(a.tabPositions()[1].position, 300.0);
+    // \tx4500 from the page margin is 3150 twips from the first line's start (1500 - 150).
+    EXPECT_DOUBLE_EQ(a.tabPositions()[1].position, 210.0);
     const QTextBlockFormat b = doc->begin().next().blockFormat();
     EXPECT_EQ(b.alignment(), Qt::AlignJustify);
     EXPECT_EQ(b.lineHeightType(), QTextBlockFormat::FixedHeight);
