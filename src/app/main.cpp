@@ -2,6 +2,7 @@
 #include "app/FrmMain.h"
 #include "app/TrayIcons.h"
 #include "platform/ErrorHandler.h"
+#include "platform/SessionEnd.h"
 #include "platform/StartupTrace.h"
 
 #include <QFont>
@@ -55,6 +56,19 @@ int main(int argc, char** argv)
     QApplication::setFont(appFont);
 
     corvane::TFormMain formMain;
+    // Logging out, or a stop asked by a signal, saves as a close answered Yes does, without a
+    // question; only a signal ends the program here, the session manager ends it itself.
+    corvane::TSessionEnd sessionEnd;
+    QObject::connect(&sessionEnd, &corvane::TSessionEnd::ending, &formMain, [&](int signal) {
+        static bool ended = false; // a second signal while ending saves nothing twice
+        if (ended)
+            return;
+        formMain.saveAtSessionEnd();
+        if (signal != 0) {
+            ended = true;
+            QCoreApplication::exit(0);
+        }
+    });
     corvane::traceStartup(&formMain);
     formMain.show();
     return QApplication::exec();
