@@ -108,7 +108,8 @@ void listAndLoadShippedHelp(benchmark::State& state)
 }
 BENCHMARK(listAndLoadShippedHelp)->Unit(benchmark::kMillisecond);
 
-// The first click after loading, when the text is not yet laid out as far as the topic.
+// The first click right after loading, before Qt has laid the text out in the background as
+// far as the topic: the click waits for that layout (under the wait cursor).
 void firstTopicClickOn200Pages(benchmark::State& state)
 {
     for (auto _ : state) {
