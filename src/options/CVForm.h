@@ -229,11 +229,9 @@ private:
     bool m_fillingOptions = false;
     bool m_tickChangedByPress = false;
     bool m_themesFromCode = false; // the theme list's selection is being set by the window
-    bool m_themeSelectedByPress = false;
     QStringList m_replacedThemes; // what the last CheckThemeName agreed to replace
     QString m_lastSearch; // what F3 looks for again
     bool m_helpFilesFromCode = false; // the help-file list's selection is set by the window
-    bool m_helpFileByPress = false;
     bool m_closed = false;
     bool m_aboutPictures = false;
 };

@@ -8,6 +8,7 @@
 #include "lang/MessDlg.h"
 #include "options/CVForm.h"
 #include "platform/ErrorHandler.h"
+#include "platform/ListChoice.h"
 #include "platform/NamedControl.h"
 #include "print/PrevPrinter.h"
 #include "richedit/RichEdit.h"
@@ -125,19 +126,9 @@ QWidget* TCorvaneForm::createHelpRightPanel()
 
 void TCorvaneForm::connectHelpHandlers()
 {
-    // The user's choice of a help set, by mouse or keys, also of the one already selected;
-    // the first entry the window selects loads nothing.
-    HFilesListBox->viewport()->installEventFilter(this);
-    connect(HFilesListBox, &QListWidget::itemSelectionChanged, this, guard([this] {
-        if (m_helpFilesFromCode)
-            return;
-        m_helpFileByPress = true;
-        HFilesListBoxClick();
-    }));
-    connect(HFilesListBox, &QListWidget::itemClicked, this, guard([this] {
-        if (!std::exchange(m_helpFileByPress, false))
-            HFilesListBoxClick();
-    }));
+    // The user's choice of a help set; the first entry the window selects loads nothing.
+    connect(new TListChoice(HFilesListBox, &m_helpFilesFromCode), &TListChoice::chosen, this,
+        guard([this] { HFilesListBoxClick(); }));
     // A topic opens on a click, or on Enter (see helpKeyPress): the arrow keys only walk the
     // tree.
     connect(HTopicsView, &QTreeWidget::itemClicked, this, guard([this] { HTopicsViewClick(); }));

@@ -66,10 +66,6 @@ bool TCorvaneForm::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == GenOptCheckBox->viewport() && event->type() == QEvent::MouseButtonPress)
         m_tickChangedByPress = false; // a new click begins; a tick it changes is this click
-    if (watched == ThemesListBox->viewport() && event->type() == QEvent::MouseButtonPress)
-        m_themeSelectedByPress = false;
-    if (watched == HFilesListBox->viewport() && event->type() == QEvent::MouseButtonPress)
-        m_helpFileByPress = false;
     if (helpKeyPress(watched, event))
         return true;
     if (event->type() == QEvent::Resize) {

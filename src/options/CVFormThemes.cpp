@@ -11,6 +11,7 @@
 #include "platform/CorvaneError.h"
 #include "platform/DialogSeam.h"
 #include "platform/ErrorHandler.h"
+#include "platform/ListChoice.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RadioGroup.h"
 #include "timelist/TimerEntry.h"
@@ -29,20 +30,8 @@ namespace corvane {
 
 void TCorvaneForm::connectThemeHandlers()
 {
-    // The user's choice, by mouse or keys; a click on the entry already selected (one the
-    // window selected after a save) counts too, and a click that changes the selection runs
-    // once.
-    ThemesListBox->viewport()->installEventFilter(this);
-    connect(ThemesListBox, &QListWidget::itemSelectionChanged, this, guard([this] {
-        if (m_themesFromCode)
-            return;
-        m_themeSelectedByPress = true;
-        ThemesListBoxClick();
-    }));
-    connect(ThemesListBox, &QListWidget::itemClicked, this, guard([this] {
-        if (!std::exchange(m_themeSelectedByPress, false))
-            ThemesListBoxClick();
-    }));
+    connect(new TListChoice(ThemesListBox, &m_themesFromCode), &TListChoice::chosen, this,
+        guard([this] { ThemesListBoxClick(); }));
     connect(AddThemeButton, &QPushButton::clicked, this, guard([this] { AddThemeButtonClick(); }));
     connect(ThemeRenameButton, &QPushButton::clicked, this,
         guard([this] { ThemeRenameButtonClick(); }));
