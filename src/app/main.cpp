@@ -49,6 +49,8 @@ int main(int argc, char** argv)
     preferSocketPixelTransfer();
     corvane::TApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvane"));
+    // Docks and task bars group the window with the installed desktop entry of this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.corvane.Corvane"));
     QApplication::setWindowIcon(corvane::applicationIcon());
     substituteWindowsFonts();
     QFont appFont(QStringLiteral("MS Sans Serif"));
