@@ -21,6 +21,7 @@
 #include <QScopedValueRollback>
 #include <QSpinBox>
 #include <QTreeWidget>
+#include <tuple>
 
 namespace corvane {
 
@@ -37,6 +38,22 @@ QStringList childTexts(const QTreeWidgetItem* node)
     return texts;
 }
 
+// A new user's first list: a few countdowns worth keeping, in the language just chosen.
+std::vector<TreeLine> exampleLines()
+{
+    const auto text
+        = [](const char* key) { return LangText(QStringLiteral("Examples"), QLatin1String(key)); };
+    std::vector<TreeLine> lines{{0, QStringLiteral("Entries")}};
+    for (const auto& [title, message, seconds] : {std::tuple{"Tea", "Your tea is ready.", 3 * 60},
+             {"Soft-boiled eggs", "The eggs are done.", 7 * 60},
+             {"Short break", "The break is over.", 5 * 60}}) {
+        const std::vector<TreeLine> entry
+            = entryLines(TimerEntry{text(title), text(message), QString(), seconds});
+        lines.insert(lines.end(), entry.begin(), entry.end());
+    }
+    return lines;
+}
+
 } // namespace
 
 QTreeWidgetItem* TFormMain::listRoot() const
@@ -51,13 +68,14 @@ void TFormMain::loadTimeList()
     const QString path = programPath(QStringLiteral("Data/Timelist.dat"));
     m_timelist = std::make_unique<TimelistFile>(path);
     const TimelistFile::Load loaded = m_timelist->load();
-    if (!loaded.file.ok()) {
+    const bool welcome = m_firstStart && loaded.file.problem == ReadProblem::Missing;
+    if (!loaded.file.ok() && !welcome) {
         reportUnreadList(path, loaded.file);
         return;
     }
     {
         const QScopedValueRollback<bool> quiet(m_listFromCode, true);
-        loadTreeLines(StopTreeView, loaded.read.lines);
+        loadTreeLines(StopTreeView, welcome ? exampleLines() : loaded.read.lines);
     }
     // A level error stops the start-up steps that follow the load; other losses only ask
     // for the user's attention.

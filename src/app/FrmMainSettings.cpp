@@ -5,6 +5,7 @@
 #include "app/FrmMain.h"
 #include "common/CommaText.h"
 #include "common/FilesOp.h"
+#include "common/LanguageScripts.h"
 #include "lang/LangScript.h"
 #include "lang/MessDlg.h"
 #include "lang/QtTranslation.h"
@@ -22,7 +23,7 @@ namespace corvane {
 QString TFormMain::chooseFirstLanguage()
 {
     QStringList names;
-    const QString listing = ListFiles(programPath(QStringLiteral("\\LScripts\\*.*")));
+    const QString listing = languageScriptListing();
     for (const QString& line : listing.split(QLatin1String("\r\n"), Qt::SkipEmptyParts))
         names << FileNameNoExt(line);
     QString language
@@ -57,6 +58,7 @@ void TFormMain::LoadSettings()
     QString chosen;
     if (!m_settingsRefused && config.storedLanguage().isEmpty()) {
         chosen = chooseFirstLanguage();
+        m_firstStart = true;
         // Also when it cannot be stored, the choice holds for this run.
         guarded([&] { config.storeLanguage(chosen); });
     }
@@ -64,7 +66,7 @@ void TFormMain::LoadSettings()
     TOptionsRec options = config.readOptions();
     if (!chosen.isEmpty() && config.storedLanguage().isEmpty())
         options.LangFile = chosen;
-    LangScriptPath = programPath(QStringLiteral("\\LScripts\\") + options.LangFile);
+    LangScriptPath = languageScriptPath(options.LangFile);
     useQtTranslation(options.LangFile);
     reportUnreadScript();
     TranslateForm(this);

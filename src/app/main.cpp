@@ -1,6 +1,7 @@
 // Corvane — SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/FrmMain.h"
 #include "app/TrayIcons.h"
+#include "platform/DataFolder.h"
 #include "platform/ErrorHandler.h"
 #include "platform/SessionEnd.h"
 #include "platform/StartupTrace.h"
@@ -57,6 +58,13 @@ int main(int argc, char** argv)
     appFont.setPixelSize(11);
     QApplication::setFont(appFont);
 
+    // Before the form reads its settings and list: a Data folder that cannot be made is
+    // reported now, not discovered as a failed save when the user quits.
+    const QString dataProblem = corvane::prepareDataFolder();
+    if (!dataProblem.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(dataProblem));
+        corvane::showError(dataProblem);
+    }
     corvane::TFormMain formMain;
     // Logging out, or a stop asked by a signal, saves as a close answered Yes does, without a
     // question; only a signal ends the program here, the session manager ends it itself.

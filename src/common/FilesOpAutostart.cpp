@@ -47,15 +47,19 @@ QString shortcutFileName()
     return executableName() + QLatin1String(".desktop");
 }
 
-QString corvaneIcon()
+// An installed Corvane has its icon in the icon theme; a portable one carries its picture.
+QString corvaneIcon(const ProgramFolders& folders)
 {
-    const QString png = QDir(programFolder()).filePath(QStringLiteral("corvane.png"));
-    return QFileInfo(png).isFile() ? png : QStringLiteral("corvane");
+    const QString png = QDir(folders.shipped).filePath(QStringLiteral("corvane.png"));
+    if (folders.installed || !QFileInfo(png).isFile())
+        return QStringLiteral("org.corvane.Corvane");
+    return png;
 }
 
 ShellLink autostartLink()
 {
-    return {autostartExecutable(), corvaneIcon(), programFolder(), executableName()};
+    const ProgramFolders folders = programFolders();
+    return {autostartExecutable(), corvaneIcon(folders), folders.writable, executableName()};
 }
 
 QString shellLinkText(const QString& target, const QString& arguments, const QString& iconFile,

@@ -4,6 +4,7 @@
 // closes.
 #include "app/ProgOptions.h"
 #include "common/FilesOp.h"
+#include "common/LanguageScripts.h"
 namespace corvane {
 void EnableAutostart();
 void DisableAutostart();
@@ -96,7 +97,7 @@ void TCorvaneForm::InitOptionsPage()
 void TCorvaneForm::fillLanguageList()
 {
     LngListBox->clear();
-    const QString listing = ListFiles(programPath(QStringLiteral("\\LScripts\\*.*")));
+    const QString listing = languageScriptListing();
     LngListBox->addItems(listing.split(QLatin1String("\r\n"), Qt::SkipEmptyParts));
     for (int row = 0; row < LngListBox->count(); ++row) {
         if (LngListBox->item(row)->text().compare(ProgOptions.LangFile, Qt::CaseInsensitive) == 0) {
@@ -121,7 +122,7 @@ void TCorvaneForm::LngListBoxClick()
     if (item.isEmpty())
         return;
     ProgOptions.LangFile = item;
-    LangScriptPath = programPath(QStringLiteral("\\LScripts\\") + ProgOptions.LangFile);
+    LangScriptPath = languageScriptPath(ProgOptions.LangFile);
     useQtTranslation(ProgOptions.LangFile);
     QScopedValueRollback filling(m_fillingOptions, true);
     TranslateForm(this);

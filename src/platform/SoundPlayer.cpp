@@ -39,7 +39,7 @@ SoundPlayer::~SoundPlayer() = default;
 
 QString SoundPlayer::defaultAlarmSound()
 {
-    return programPath(QStringLiteral("Data/alarm.wav"));
+    return shippedPath(QStringLiteral("Data/alarm.wav"));
 }
 
 void SoundPlayer::PlaySound(const QString& path)

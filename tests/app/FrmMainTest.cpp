@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QTreeWidget>
 #include <memory>
 
 using namespace corvane;
@@ -87,6 +88,50 @@ TEST_F(MainWindowStart, ChosenLanguageTranslatesTheWindowAndTheDialogs)
     EXPECT_EQ(exitCaption(form), QStringLiteral("Beenden"));
     EXPECT_EQ(DlgTexts[DlgText::Cancel], QStringLiteral("Abbrechen"));
     EXPECT_EQ(DlgTexts[DlgText::Confirmation], QStringLiteral("Bestätigung"));
+}
+
+// A new user finds a few countdowns in the language just chosen; a list that is already
+// there, or a start that is not the first, is left as it is.
+TEST_F(MainWindowStart, FirstStartWithoutListOffersExampleCountdowns)
+{
+    const QString listPath = m_home.filePath(QStringLiteral("Data/Timelist.dat"));
+    {
+        DialogScript dialogs({chooseLanguage(QStringLiteral("German"))});
+        TFormMain form;
+        const QTreeWidgetItem* root
+            = form.findChild<QTreeWidget*>(QStringLiteral("StopTreeView"))->topLevelItem(0);
+        ASSERT_NE(root, nullptr);
+        EXPECT_EQ(root->text(0), QStringLiteral("Einträge"));
+        ASSERT_EQ(root->childCount(), 3);
+        EXPECT_EQ(root->child(0)->text(0), QStringLiteral("Tee"));
+        EXPECT_EQ(root->child(1)->text(0), QStringLiteral("Weiche Eier"));
+        EXPECT_EQ(root->child(2)->text(0), QStringLiteral("Kurze Pause"));
+        EXPECT_EQ(root->child(0)->child(0)->text(0), QStringLiteral("00:03:00"));
+        EXPECT_EQ(root->child(0)->child(1)->text(0), QStringLiteral("Ihr Tee ist fertig."));
+        form.saveAtSessionEnd();
+    }
+    EXPECT_TRUE(readBytes(listPath).contains("\tWeiche Eier\r\n\t\t00:07:00\r\n"));
+
+    // Not the first start: a list deleted by the user stays empty.
+    ASSERT_TRUE(QFile::remove(listPath));
+    {
+        TFormMain form;
+        EXPECT_EQ(form.findChild<QTreeWidget*>(QStringLiteral("StopTreeView"))
+                      ->topLevelItem(0)
+                      ->childCount(),
+            0);
+    }
+
+    // A first start beside an existing list keeps it byte for byte.
+    QFile::remove(iniPath());
+    const QByteArray own = "Entries\r\n\tMine\r\n\t\t00:00:09\r\n\t\tX\r\n\t\t\r\n\t\t9\r\n";
+    writeBytes(listPath, own);
+    DialogScript dialogs({chooseLanguage(QStringLiteral("English"))});
+    TFormMain form;
+    EXPECT_EQ(
+        form.findChild<QTreeWidget*>(QStringLiteral("StopTreeView"))->topLevelItem(0)->childCount(),
+        1);
+    EXPECT_EQ(readBytes(listPath), own);
 }
 
 TEST_F(MainWindowStart, EmptyLanguageValueAsksAgain)

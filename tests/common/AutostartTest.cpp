@@ -135,7 +135,7 @@ TEST_F(Autostart, EntryForAnExecutableInOptMyToolsAndItsIcon)
                        "Comment=Desktop countdown timer with alarm messages\n"
                        "Exec=\"/opt/My Tools/Corvane\"\n"
                        "Path=/opt/My Tools\n"
-                       "Icon=corvane\n"));
+                       "Icon=org.corvane.Corvane\n"));
 }
 
 // Each entry lands under the executable's name less its extension, and the validator finds

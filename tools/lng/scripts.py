@@ -195,6 +195,14 @@ TEXTS = [
 
     ("Message", "Please enter new name:", "Please enter new name:", "Bitte geben Sie den neuen Namen ein:"),
 
+    # The countdowns a new user finds on the first start.
+    ("Examples", "Tea", "Tea", "Tee"),
+    ("Examples", "Your tea is ready.", "Your tea is ready.", "Ihr Tee ist fertig."),
+    ("Examples", "Soft-boiled eggs", "Soft-boiled eggs", "Weiche Eier"),
+    ("Examples", "The eggs are done.", "The eggs are done.", "Die Eier sind fertig."),
+    ("Examples", "Short break", "Short break", "Kurze Pause"),
+    ("Examples", "The break is over.", "The break is over.", "Die Pause ist vorbei."),
+
     ("Print Preview", "First Page", "Go to First Page in Document", "Zur ersten Seite des Dokuments"),
     ("Print Preview", "Last Page", "Go to Last Page in Document", "Zur letzten Seite des Dokuments"),
     ("Print Preview", "Previous Page", "Move to Previous Page in Document", "Zur vorherigen Seite"),
