@@ -24,7 +24,7 @@ struct FolderFacts {
     QString executableDir; // the folder of the running executable
     QString xdgDataHome; // $XDG_DATA_HOME
     QString home; // the user's home folder
-    bool portableBesideExe; // a Data or LScripts folder lies beside the executable
+    bool portableBesideExe = false; // a Data or LScripts folder lies beside the executable
     bool sharedTreeExists; // executableDir/../share/corvane/LScripts is a folder
 };
 
