@@ -10,6 +10,7 @@
 #include "platform/Timer.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QSpinBox>
 #include <QSystemTrayIcon>
