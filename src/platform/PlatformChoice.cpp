@@ -22,4 +22,9 @@ QByteArray choosePlatform(const SessionEnvironment& env)
     return wayland ? QByteArrayLiteral("xcb;wayland") : QByteArray();
 }
 
+bool platformReportsWindowPositions(const QString& platformName)
+{
+    return !platformName.startsWith(u"wayland"); // also "wayland-egl"
+}
+
 } // namespace corvane

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 namespace corvane {
 
@@ -22,5 +23,10 @@ struct SessionEnvironment {
 // display that cannot be reached still leaves Wayland to start on. The user's own
 // QT_QPA_PLATFORM, whatever it names, always wins.
 QByteArray choosePlatform(const SessionEnvironment& env);
+
+// Whether a window's position as Qt reports it on this platform is where the window is. Qt's
+// Wayland platform knows no global positions (it reports its own title bar's offset), so
+// a position saved from there would move the window off the screen at the next start.
+bool platformReportsWindowPositions(const QString& platformName);
 
 } // namespace corvane

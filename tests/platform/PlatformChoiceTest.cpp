@@ -38,6 +38,14 @@ TEST(PlatformChoice, waylandWithXWaylandRunsAsX11ClientUnlessTheUserChose)
         EXPECT_EQ(choosePlatform(c.env), c.expected) << c.what;
 }
 
+TEST(PlatformChoice, onlyWaylandHidesWhereTheWindowIs)
+{
+    EXPECT_FALSE(platformReportsWindowPositions(QStringLiteral("wayland")));
+    EXPECT_FALSE(platformReportsWindowPositions(QStringLiteral("wayland-egl")));
+    EXPECT_TRUE(platformReportsWindowPositions(QStringLiteral("xcb")));
+    EXPECT_TRUE(platformReportsWindowPositions(QStringLiteral("offscreen")));
+}
+
 TEST(PlatformChoice, readsTheProcessEnvironmentUnsetAsEmpty)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
