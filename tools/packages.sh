@@ -20,4 +20,7 @@ ensure_packages() {
 BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-multimedia-dev libgl-dev
                 fonts-dejavu-core fonts-liberation2 qt6-translations-l10n)
 # What the tests need besides.
-TEST_PACKAGES=(libgtest-dev libbenchmark-dev python3 clang-format desktop-file-utils)
+# xvfb dbus-daemon openbox xdotool x11-utils python3-dbus python3-gi: the tray test runs the
+# program on Xvfb beside a stand-in StatusNotifierWatcher on its own session bus.
+TEST_PACKAGES=(libgtest-dev libbenchmark-dev python3 clang-format desktop-file-utils
+               xvfb dbus-daemon openbox xdotool x11-utils python3-dbus python3-gi)

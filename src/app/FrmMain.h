@@ -225,6 +225,7 @@ private:
 
     std::unique_ptr<TimelistFile> m_timelist;
     bool m_settingsRefused = false; // the settings file is there but was not read
+    QPoint m_startPosition; // where the settings placed the window
     bool m_firstStart = false; // the language was chosen in this run: a new user
     QSet<QString> m_reported; // problems with files already shown
     bool m_pageFromCode = false;

@@ -11,6 +11,7 @@
 #include "lang/QtTranslation.h"
 #include "lang/TransProg.h"
 #include "platform/ErrorHandler.h"
+#include "platform/PlatformChoice.h"
 #include "platform/ProgramFolder.h"
 #include "platform/WindowFont.h"
 
@@ -71,7 +72,8 @@ void TFormMain::LoadSettings()
     reportUnreadScript();
     TranslateForm(this);
     ProgOptions = options;
-    move(config.readPosition(centredPosition()));
+    m_startPosition = config.readPosition(centredPosition());
+    move(m_startPosition);
 
     DlgStartColor = ProgOptions.MsgStartColor;
     DlgEndColor = ProgOptions.MsgEndColor;
@@ -117,7 +119,9 @@ void TFormMain::SaveSettings()
     if (m_settingsRefused)
         return;
     ConfigFile config(ConfigFile::defaultPath());
-    config.writeOptions(ProgOptions, pos());
+    // Where the platform cannot tell where the window is, the place it had stays stored.
+    const bool known = platformReportsWindowPositions(QGuiApplication::platformName());
+    config.writeOptions(ProgOptions, known ? pos() : m_startPosition);
     if (!ProgOptions.Theme.isEmpty())
         ApplyTheme(ProgOptions.Theme);
 }

@@ -3,6 +3,7 @@
 #include "app/TrayIcons.h"
 #include "platform/DataFolder.h"
 #include "platform/ErrorHandler.h"
+#include "platform/PlatformChoice.h"
 #include "platform/SessionEnd.h"
 #include "platform/StartupTrace.h"
 
@@ -48,7 +49,14 @@ int main(int argc, char** argv)
         return 1;
     }
     preferSocketPixelTransfer();
+    // Set for this process only: programs Corvane opens (a browser, a mail client) make their
+    // own choice.
+    const QByteArray platform = corvane::choosePlatform(corvane::SessionEnvironment::current());
+    if (!platform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", platform);
     corvane::TApplication app(argc, argv);
+    if (!platform.isEmpty())
+        qunsetenv("QT_QPA_PLATFORM");
     QApplication::setApplicationName(QStringLiteral("Corvane"));
     // Docks and task bars group the window with the installed desktop entry of this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.corvane.Corvane"));

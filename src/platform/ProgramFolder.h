@@ -25,7 +25,7 @@ struct FolderFacts {
     QString xdgDataHome; // $XDG_DATA_HOME
     QString home; // the user's home folder
     bool portableBesideExe = false; // a Data or LScripts folder lies beside the executable
-    bool sharedTreeExists; // executableDir/../share/corvane/LScripts is a folder
+    bool sharedTreeExists = false; // executableDir/../share/corvane/LScripts is a folder
 };
 
 ProgramFolders resolveProgramFolders(const FolderFacts& facts);

@@ -10,8 +10,10 @@
 #include "platform/Timer.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QSpinBox>
+#include <QSystemTrayIcon>
 #include <QTreeWidget>
 #include <algorithm>
 #include <memory>
@@ -310,6 +312,19 @@ TEST_F(Countdown, OnlyALeftClickOnTheTrayBringsTheWindowBack)
     EXPECT_FALSE(form->isVisible());
     form->WMTrayNotify(TNotifyIconData::WM_LBUTTONDOWN);
     EXPECT_TRUE(form->isVisible());
+}
+
+// Offscreen there is no tray, as on a desktop without one: hiding the window would leave
+// nothing to bring it back by.
+TEST_F(Countdown, WithoutATrayMinimisingKeepsTheWindowReachable)
+{
+    ASSERT_FALSE(QSystemTrayIcon::isSystemTrayAvailable());
+    start();
+    form->show();
+    form->setWindowState(Qt::WindowMinimized);
+    QCoreApplication::processEvents(); // where a hide into the tray would happen
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(form->isMinimized());
 }
 
 TEST_F(Countdown, TopmostIsNotReappliedOnEveryTick)
