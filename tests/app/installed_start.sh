@@ -13,6 +13,7 @@ trap 'kill -KILL "${pids[@]}" 2>/dev/null; rm -rf "$work"' EXIT
 prefix=$work/prefix
 "$cmake" --install "$build" --prefix "$prefix" > "$work/install.log" 2>&1 \
     || { cat "$work/install.log"; exit 1; }
+[ -x "$prefix/bin/corvane" ] || { echo "nothing installed as bin/corvane"; exit 1; }
 status=0
 fail() { echo "$*"; status=1; }
 
