@@ -30,9 +30,11 @@ AlarmClockLayout alarmClockLayout(int size)
     const qreal top = std::ceil(144 * l.scale - l.rimRadius - halfOutline - 0.5);
     l.centre = QPointF(x, top + halfOutline + l.rimRadius);
     // The red ring between rim and face: as designed where there is a face outline to draw,
-    // else two pixels, which small sizes need to show red at all.
+    // else a pixel at 16 pixels, where the face needs every pixel to show the hands, and two
+    // above.
+    const qreal ring = size < 20 ? 1 : 2;
     l.faceRadius
-        = l.faceOutline ? l.rimRadius - std::round(22 * l.scale) : l.rimRadius - halfOutline - 2;
+        = l.faceOutline ? l.rimRadius - std::round(22 * l.scale) : l.rimRadius - halfOutline - ring;
     return l;
 }
 

@@ -70,7 +70,9 @@ void paintBellsAndLegs(QPainter& p, const AlarmClockLayout& l)
     p.drawLine(at(l, 70, 210), at(l, 44, 244));
     p.drawLine(at(l, 186, 210), at(l, 212, 244));
     p.setBrush(QColor(250, 200, 40));
-    p.setPen(QPen(outlineColor, pen / l.scale, Qt::SolidLine, Qt::RoundCap));
+    // The bells keep their designed outline even where it is thinner than a pixel: a whole
+    // pixel would leave no yellow inside.
+    p.setPen(QPen(outlineColor, 8, Qt::SolidLine, Qt::RoundCap));
     for (const qreal angle : {-40.0, 40.0}) {
         p.save();
         p.translate(at(l, 128, 140));
