@@ -18,8 +18,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://corvane.org)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-# The designs name Windows fonts, which Liberation stands in for metric for metric; Qt's own
-# dialogs (files, colours) speak the user's language only with its translations.
+# The designs name Windows fonts, for which Liberation's faces stand in with the same metrics;
+# Qt's own dialogs (files, colours) speak the user's language only with Qt's translations.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, qt6-translations-l10n")
 # Each line is one paragraph line of the control file; CPack indents them and writes a blank
 # line as " .".

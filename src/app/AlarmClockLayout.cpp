@@ -25,7 +25,7 @@ AlarmClockLayout alarmClockLayout(int size)
     // The upright hand covers whole pixel columns, as near the middle as its width allows.
     const qreal x = std::floor((size - l.hand) / 2) + l.hand / 2;
     // The rim's outline starts on a pixel edge at the left and at the top; ties move the clock
-    // up, which leaves its legs room.
+    // up, away from the bottom edge.
     l.rimRadius = x - halfOutline - std::round(x - halfOutline - 104 * l.scale);
     const qreal top = std::ceil(144 * l.scale - l.rimRadius - halfOutline - 0.5);
     l.centre = QPointF(x, top + halfOutline + l.rimRadius);

@@ -28,7 +28,7 @@ def run(*command):
     return subprocess.run(command, capture_output=True, text=True, check=True).stdout
 
 
-def content_problems(deb, source):
+def content_problems(deb, source, build):
     files, problems = set(), []
     for line in run("dpkg-deb", "--contents", deb).splitlines():
         mode, owner, _size, _date, _time, name = line.split(None, 5)
@@ -36,7 +36,7 @@ def content_problems(deb, source):
             problems.append(f"{name} belongs to {owner}")
         if not mode.startswith("d"):
             files.add(name)
-    expected = {"./usr/" + name for name in layout.expected_files(source)}
+    expected = {"./usr/" + name for name in layout.expected_files(source, build)}
     problems += [f"missing: {name}" for name in sorted(expected - files)]
     problems += [f"not expected: {name}" for name in sorted(files - expected)]
     return problems
@@ -70,7 +70,7 @@ def main(build, source, version):
         deb = debs[0]
         arch = run("dpkg", "--print-architecture").strip()
         problems = [] if deb.name == f"corvane_{version}_{arch}.deb" else [f"named {deb.name}"]
-        problems += content_problems(deb, source) + field_problems(deb, version)
+        problems += content_problems(deb, source, build) + field_problems(deb, version)
     for problem in problems:
         print(problem)
     return 1 if problems else 0

@@ -22,8 +22,8 @@ def installed_files(prefix):
     return {p.relative_to(prefix).as_posix() for p in prefix.rglob("*") if not p.is_dir()}
 
 
-def layout_problems(prefix, source):
-    expected, found = layout.expected_files(source), installed_files(prefix)
+def layout_problems(prefix, source, build):
+    expected, found = layout.expected_files(source, build), installed_files(prefix)
     problems = [f"missing: {name}" for name in sorted(expected - found)]
     problems += [f"not expected: {name}" for name in sorted(found - expected)]
     for name in layout.shipped_data(source):
@@ -40,9 +40,9 @@ def icon_problems(prefix):
     problems = []
     for size in layout.ICON_SIZES:
         name = layout.png_icon(size)
-        if (prefix / name).is_file() and (problem := layout.png_problem(prefix / name, size)):
+        if (problem := layout.png_problem(prefix / name, size)):
             problems.append(f"{name}: {problem}")
-    if (prefix / layout.SVG_ICON).is_file() and (problem := layout.svg_problem(prefix / layout.SVG_ICON)):
+    if (problem := layout.svg_problem(prefix / layout.SVG_ICON)):
         problems.append(f"{layout.SVG_ICON}: {problem}")
     return problems
 
@@ -93,7 +93,7 @@ def main(build, source):
         if result.returncode:
             print(result.stdout + result.stderr)
             return 1
-        problems = layout_problems(prefix, source)
+        problems = layout_problems(prefix, source, build)
         if not problems:  # the checks below read the files the layout names
             problems = icon_problems(prefix) + reference_problems(prefix)
             problems += validation_problems(prefix)

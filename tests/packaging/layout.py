@@ -2,6 +2,7 @@
 """What an installed Corvane consists of, relative to its prefix, and the checks of single
 installed files that the install test and the package test share."""
 import gzip
+import re
 import struct
 import subprocess
 import xml.etree.ElementTree as ET
@@ -21,13 +22,23 @@ def png_icon(size):
 
 
 def shipped_data(source):
-    """The repository's data/ tree, as paths relative to it."""
+    """The repository's data/ tree, as paths relative to it, less the hidden files that only
+    keep empty folders in git."""
     data = Path(source) / "data"
-    return sorted(p.relative_to(data).as_posix() for p in data.rglob("*") if p.is_file())
+    return sorted(p.relative_to(data).as_posix() for p in data.rglob("*")
+                  if p.is_file() and not p.name.startswith("."))
 
 
-def expected_files(source):
-    files = set(PROGRAMS) | {DESKTOP, METAINFO, SVG_ICON, "share/doc/corvane/copyright"}
+def sound_module(build):
+    """Where the build installs its sound module: lib/<triplet>/corvane on Debian."""
+    cache = (Path(build) / "CMakeCache.txt").read_text(encoding="utf-8")
+    folder = re.search(r"^CORVANE_INSTALL_MODULE_DIR:INTERNAL=(.*)$", cache, re.M).group(1)
+    return folder + "/libcorvane_sound_effect.so"
+
+
+def expected_files(source, build):
+    files = set(PROGRAMS) | {sound_module(build), DESKTOP, METAINFO, SVG_ICON}
+    files |= {"share/doc/corvane/copyright", "share/doc/corvane/changelog.gz"}
     files |= set(MAN_PAGES)
     files |= {png_icon(size) for size in ICON_SIZES}
     files |= {"share/corvane/" + name for name in shipped_data(source)}
