@@ -22,5 +22,8 @@ BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-multimedia-dev libgl-dev
 # What the tests need besides.
 # xvfb dbus-daemon openbox xdotool x11-utils python3-dbus python3-gi: the tray test runs the
 # program on Xvfb beside a stand-in StatusNotifierWatcher on its own session bus.
+# appstream, groff-base: the validators of the installed metadata and manual pages;
+# dpkg-dev, file: what cpack needs to find the Debian package's library dependencies.
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev python3 clang-format desktop-file-utils
-               xvfb dbus-daemon openbox xdotool x11-utils python3-dbus python3-gi)
+               xvfb dbus-daemon openbox xdotool x11-utils python3-dbus python3-gi
+               appstream groff-base dpkg-dev file)

@@ -1,6 +1,7 @@
 // Corvane — SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/TrayIcons.h"
 
+#include "app/AlarmClockLayout.h"
 #include "app/PaintedIcon.h"
 
 #include <QPainter>
@@ -56,61 +57,72 @@ void paintClock(QPainter& p, int index, int size)
     p.drawEllipse(disc);
 }
 
-// The alarm clock is laid out on a 256-unit square; pen widths grow at small sizes so the
-// outline still covers a whole pixel.
-qreal unitPen(int size, qreal units)
+// A point of the 256-unit design, in pixels around the layout's centre.
+QPointF at(const AlarmClockLayout& l, qreal x, qreal y)
 {
-    return std::max(units, 256.0 / size);
+    return l.centre + QPointF(x - 128, y - 144) * l.scale;
 }
 
-void paintBellsAndLegs(QPainter& p, int size)
+void paintBellsAndLegs(QPainter& p, const AlarmClockLayout& l)
 {
-    p.setPen(QPen(outlineColor, unitPen(size, 8), Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(70, 210), QPointF(44, 244));
-    p.drawLine(QPointF(186, 210), QPointF(212, 244));
+    const qreal pen = std::max(1.0, 8 * l.scale);
+    p.setPen(QPen(outlineColor, pen, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(at(l, 70, 210), at(l, 44, 244));
+    p.drawLine(at(l, 186, 210), at(l, 212, 244));
     p.setBrush(QColor(250, 200, 40));
+    // The bells keep their designed outline even where it is thinner than a pixel: a whole
+    // pixel would leave no yellow inside.
+    p.setPen(QPen(outlineColor, 8, Qt::SolidLine, Qt::RoundCap));
     for (const qreal angle : {-40.0, 40.0}) {
         p.save();
-        p.translate(128, 140);
+        p.translate(at(l, 128, 140));
+        p.scale(l.scale, l.scale);
         p.rotate(angle);
         p.drawChord(QRectF(-38, -134, 76, 60), 0, 180 * 16);
         p.restore();
     }
 }
 
-void paintFace(QPainter& p, int size)
+QRectF disc(QPointF centre, qreal radius)
 {
-    const QRectF rim(24, 40, 208, 208);
-    p.setPen(QPen(outlineColor, unitPen(size, 6)));
+    return {centre - QPointF(radius, radius), QSizeF(2 * radius, 2 * radius)};
+}
+
+void paintFace(QPainter& p, const AlarmClockLayout& l)
+{
+    p.setPen(QPen(outlineColor, l.outline));
     p.setBrush(clockRed);
-    p.drawEllipse(rim);
-    const QRectF face = rim.adjusted(22, 22, -22, -22);
+    p.drawEllipse(disc(l.centre, l.rimRadius));
+    if (!l.faceOutline)
+        p.setPen(Qt::NoPen);
     p.setBrush(Qt::white);
+    const QRectF face = disc(l.centre, l.faceRadius);
     p.drawEllipse(face);
     // A third of the face from twelve o'clock: time running out, as on the tray.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 110, 90));
     p.drawPie(face, 90 * 16, -120 * 16);
-    if (size >= 32) {
-        p.setPen(QPen(outlineColor, unitPen(size, 6), Qt::SolidLine, Qt::RoundCap));
+    if (l.ticks) {
+        p.setPen(QPen(outlineColor, l.outline, Qt::SolidLine, Qt::RoundCap));
         for (int hour = 0; hour < 12; ++hour) {
             const qreal a = hour * M_PI / 6;
-            const QPointF dir(std::sin(a), -std::cos(a));
-            p.drawLine(face.center() + dir * 70, face.center() + dir * 78);
+            const QPointF dir = QPointF(std::sin(a), -std::cos(a)) * l.scale;
+            p.drawLine(l.centre + dir * 70, l.centre + dir * 78);
         }
     }
 }
 
-void paintHands(QPainter& p, int size)
+void paintHands(QPainter& p, const AlarmClockLayout& l)
 {
-    const QPointF centre(128, 144);
-    p.setPen(QPen(outlineColor, unitPen(size, 12), Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(centre, centre + QPointF(0, -64));
+    p.setPen(QPen(outlineColor, l.hand, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(l.centre, at(l, 128, 80));
     const qreal a = 4 * M_PI / 6;
-    p.drawLine(centre, centre + QPointF(std::sin(a), -std::cos(a)) * 48);
+    p.drawLine(l.centre, l.centre + QPointF(std::sin(a), -std::cos(a)) * 48 * l.scale);
     p.setPen(Qt::NoPen);
     p.setBrush(outlineColor);
-    p.drawEllipse(centre, unitPen(size, 12), unitPen(size, 12));
+    // At least a pixel all round the hands, so the hub still shows where they meet.
+    const qreal hub = std::max(12 * l.scale, l.hand / 2 + 1);
+    p.drawEllipse(l.centre, hub, hub);
 }
 
 } // namespace
@@ -153,10 +165,10 @@ QImage applicationIconImage(int size)
     QImage image = transparentImage(size);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 256.0, size / 256.0);
-    paintBellsAndLegs(p, size);
-    paintFace(p, size);
-    paintHands(p, size);
+    const AlarmClockLayout layout = alarmClockLayout(size);
+    paintBellsAndLegs(p, layout);
+    paintFace(p, layout);
+    paintHands(p, layout);
     return image;
 }
 

@@ -15,8 +15,12 @@ using Factory = SoundBackend* (*)();
 
 SoundBackend* loadSoundEffectBackend()
 {
-    const QStringList folders{
-        QCoreApplication::applicationDirPath(), QStringLiteral(CORVANE_MODULE_DIR)};
+    // Beside the executable in the build and in a portable folder; PREFIX/lib/corvane when
+    // installed, found from the executable so the installed tree can be moved; the build
+    // folder for the tests, whose executables lie deeper in it.
+    const QString here = QCoreApplication::applicationDirPath();
+    const QStringList folders{here, here + QStringLiteral("/../" CORVANE_INSTALL_MODULE_DIR),
+        QStringLiteral(CORVANE_MODULE_DIR)};
     for (const QString& folder : folders) {
         QLibrary module(folder + QStringLiteral("/libcorvane_sound_effect"));
         if (auto create

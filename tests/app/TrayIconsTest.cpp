@@ -51,19 +51,38 @@ TEST(TrayIcons, ClockIconsShowTheirRedQuartersAtEverySize)
     }
 }
 
-TEST(TrayIcons, ShippedIconFileMatchesTheDrawing)
+namespace {
+// The mean difference per pixel and channel between an icon file and the drawing.
+double differenceFromDrawing(const QString& path, int size)
 {
-    // data/corvane.png is written by make_app_icon; a change of the drawing needs a new file.
-    const QImage shipped(QStringLiteral(CORVANE_SOURCE_DIR "/data/corvane.png"));
-    ASSERT_EQ(shipped.size(), QSize(256, 256));
-    const QImage drawn = applicationIconImage(256).convertToFormat(QImage::Format_ARGB32);
+    const QImage shipped(path);
+    if (shipped.size() != QSize(size, size))
+        return 255;
+    const QImage drawn = applicationIconImage(size).convertToFormat(QImage::Format_ARGB32);
     const QImage file = shipped.convertToFormat(QImage::Format_ARGB32);
     qint64 difference = 0;
-    for (int y = 0; y < 256; ++y)
-        for (int x = 0; x < 256; ++x) {
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
             const QRgb a = drawn.pixel(x, y), b = file.pixel(x, y);
             difference += qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b))
                 + qAbs(qBlue(a) - qBlue(b)) + qAbs(qAlpha(a) - qAlpha(b));
         }
-    EXPECT_LT(difference / (256.0 * 256.0), 2.0) << "run make_app_icon data/corvane.png";
+    return difference / (4.0 * size * size);
+}
+} // namespace
+
+TEST(TrayIcons, ShippedIconFilesMatchTheDrawing)
+{
+    // make_app_icon writes them; a change of the drawing needs new files.
+    EXPECT_LT(
+        differenceFromDrawing(QStringLiteral(CORVANE_SOURCE_DIR "/data/corvane.png"), 256), 0.5)
+        << "run make_app_icon data/corvane.png";
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QString path
+            = QStringLiteral(CORVANE_SOURCE_DIR "/packaging/icons/hicolor/%1x%1/apps/"
+                                                "org.corvane.Corvane.png")
+                  .arg(size);
+        EXPECT_LT(differenceFromDrawing(path, size), 0.5)
+            << "run make_app_icon --hicolor packaging/icons/hicolor";
+    }
 }
