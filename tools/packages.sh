@@ -22,5 +22,8 @@ BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-multimedia-dev libgl-dev
 # What the tests need besides.
 # xvfb dbus-daemon openbox xdotool x11-utils python3-dbus python3-gi: the tray test runs the
 # program on Xvfb beside a stand-in StatusNotifierWatcher on its own session bus.
+# trayer imagemagick at-spi2-core python3-pyatspi besides: the end-to-end test uses a tray
+# host, takes screenshots and reads the accessibility tree (xprop, xwininfo: x11-utils).
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev python3 clang-format desktop-file-utils
-               xvfb dbus-daemon openbox xdotool x11-utils python3-dbus python3-gi)
+               xvfb dbus-daemon openbox xdotool x11-utils python3-dbus python3-gi
+               trayer imagemagick at-spi2-core python3-pyatspi)
