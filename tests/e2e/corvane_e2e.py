@@ -11,11 +11,13 @@ A failed step names what it looked for and prints the program's accessibility tr
 screenshots of every step, the failed one included, stay in SCREENSHOT_FOLDER."""
 
 import os
-import re
 import shutil
+import signal
+import subprocess
 import sys
 import tempfile
 import time
+import traceback
 
 from desktop import Desktop, wait_until
 
@@ -23,6 +25,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 STEP_TIMEOUT = 10  # seconds for any one state to appear
 START_TIMEOUT = 30  # the first window: an AddressSanitizer build loads slowly
 EXIT_TIMEOUT = 30  # after Yes: saving, then the sanitizer's leak check
+RUN_LIMIT = 100  # the whole run, so everything is cleaned up before CTest's 120 s strike
 ALARM_LIMIT = 3.3  # seconds from the click on Start to the alarm of a 3-second countdown
 
 NEW_TITLE = "Egg"
@@ -34,6 +37,10 @@ class StepFailed(Exception):
     pass
 
 
+class OutOfTime(Exception):
+    pass
+
+
 class Session:
     def __init__(self, desktop, corvane):
         import a11y  # only once the accessibility bus is up
@@ -42,6 +49,7 @@ class Session:
         self.desktop = desktop
         self.corvane = corvane
         self.app = None
+        self.main = None  # the main window, once it is there
 
     def wait(self, condition, what, timeout=STEP_TIMEOUT):
         """Polls `condition` and returns its first true result; fails naming `what` (a text,
@@ -55,7 +63,7 @@ class Session:
             return condition()
 
         try:
-            return wait_until(alive_and_met, timeout, "")
+            return wait_until(alive_and_met, timeout)
         except TimeoutError:
             raise StepFailed("%s (waited %g s)" % (describe(what), timeout)) from None
 
@@ -119,10 +127,12 @@ def choose_english(s):
     s.desktop.screenshot("language-choice")
     s.click(dialog, "push button", "OK")
     s.gone(dialog, "the language choice")
+    # Found once: the options window has the same title.
+    s.main = s.window("Corvane")
 
 
 def prepared_list(s):
-    main = s.window("Corvane")
+    main = s.main
     s.click(main, "page tab", "List")
     tree = s.control(main, "tree", "Countdowns")
     for title in ("Entries", "Tea", "Pizza"):
@@ -131,7 +141,7 @@ def prepared_list(s):
 
 
 def enter_countdown(s):
-    main = s.window("Corvane")
+    main = s.main
     s.click(main, "page tab", "Enter")
     s.type_into(main, "text", "Title", NEW_TITLE)
     # The editor holds the entry chosen at the start; every field is typed over.
@@ -147,7 +157,7 @@ def enter_countdown(s):
 
 
 def start_countdown(s):
-    main = s.window("Corvane")
+    main = s.main
     s.click(main, "page tab", "Display")
     s.control(main, "combo box", NEW_TITLE)
     s.control(main, "label", "00:00:03")
@@ -156,7 +166,11 @@ def start_countdown(s):
     s.a11y.point_at(start, s.desktop.env)
     clicked = time.monotonic()
     s.a11y.click_here(s.desktop.env)
-    alarm = s.window("Corvane Alarm", ALARM_LIMIT + STEP_TIMEOUT)
+    try:
+        alarm = s.window("Corvane Alarm", ALARM_LIMIT + STEP_TIMEOUT)
+    except StepFailed as e:
+        raise StepFailed("the alarm of a 3-second countdown within %.1f s of the click on "
+                         "Start: none came; %s" % (ALARM_LIMIT, e)) from None
     took = time.monotonic() - clicked
     print("alarm %.2f s after the click on Start" % took)
     s.desktop.screenshot("alarm")
@@ -176,7 +190,7 @@ def start_countdown(s):
 
 
 def switch_to_german(s):
-    main = s.window("Corvane")
+    main = s.main
     s.click(main, "page tab", "Options")
     options = s.window_with("list", "Language")
     s.click(options, "list item", "German.lng")
@@ -191,7 +205,7 @@ def switch_to_german(s):
 
 
 def close_and_confirm(s):
-    main = s.window("Corvane")
+    main = s.main
     s.a11y.xdotool(s.desktop.env, "search", "--sync", "--onlyvisible", "--name", "^Corvane$",
                    "windowactivate", "--sync")
     s.wait(lambda: s.a11y.active(main), "the main window active")
@@ -204,14 +218,13 @@ def close_and_confirm(s):
 def saved_files(s, home):
     try:
         status = s.corvane.wait(EXIT_TIMEOUT)
-    except Exception:
+    except subprocess.TimeoutExpired:
         raise StepFailed("Corvane to end within %d s after Yes" % EXIT_TIMEOUT) from None
     if status != 0:
         raise StepFailed("exit status 0, not %d" % status)
     s.app = None
     ini = read(os.path.join(home, "Data", "CORVANE.INI")).decode("utf-8", "replace")
-    if not re.search(r"(?mi)^\[Language\]\r?\n(?:[^\[].*\r?\n)*?\s*File\s*=\s*German\.lng\s*$",
-                     ini):
+    if profile_value(ini, "Language", "File") != "German.lng":
         raise StepFailed("File=German.lng in [Language] of CORVANE.INI:\n" + ini)
     prepared = read(os.path.join(HERE, "Timelist.dat"))
     root, entries = prepared.split(b"\r\n", 1)
@@ -220,6 +233,21 @@ def saved_files(s, home):
     if saved != expected:
         raise StepFailed("Timelist.dat to hold the prepared entries and the new one:\n"
                          "expected %r\nsaved    %r" % (expected, saved))
+
+
+def profile_value(text, section, key):
+    """The first value of a key in a section, names in any letter case and blanks trimmed;
+    None when absent."""
+    current = None
+    for line in text.splitlines():
+        line = line.strip()
+        if line.startswith("[") and line.endswith("]"):
+            current = line[1:-1].strip().lower()
+        elif current == section.lower() and "=" in line:
+            name, value = line.split("=", 1)
+            if name.strip().lower() == key.lower():
+                return value.strip()
+    return None
 
 
 def describe(what):
@@ -282,21 +310,36 @@ def run(corvane_path, screens, scratch):
             try:
                 step(session)
             except StepFailed as e:
-                report_failure(session, number, title, str(e))
+                report_failure(session, number, title, "looked for " + str(e))
+                return 1
+            except Exception:  # a tool that failed, or the run's time limit
+                report_failure(session, number, title, traceback.format_exc())
                 return 1
             print("step %d (%s): %.2f s" % (number, title, time.monotonic() - started))
         return 0
 
 
-def report_failure(session, number, title, looked_for):
-    print("FAILED step %d (%s): looked for %s" % (number, title, looked_for))
+def report_failure(session, number, title, problem):
+    print("FAILED step %d (%s): %s" % (number, title, problem))
     print("Screenshot: " + session.desktop.screenshot("failed-step-%d" % number))
     print("Accessibility tree of Corvane:\n" + session.dump())
     print("Corvane's output:\n" + session.desktop.log("corvane")[-4000:])
 
 
+def out_of_time(signum, frame):
+    raise OutOfTime("the whole run took longer than %d s" % RUN_LIMIT)
+
+
+def stopped(signum, frame):
+    raise SystemExit("stopped by signal %d" % signum)  # the desktop still gets closed
+
+
 def main():
     corvane_path, screens = sys.argv[1], sys.argv[2]
+    sys.stdout.reconfigure(errors="backslashreplace", line_buffering=True)
+    signal.signal(signal.SIGALRM, out_of_time)
+    signal.signal(signal.SIGTERM, stopped)
+    signal.alarm(RUN_LIMIT)
     shutil.rmtree(screens, ignore_errors=True)
     os.makedirs(screens)
     scratch = tempfile.mkdtemp(prefix="corvane-e2e-")

@@ -123,7 +123,7 @@ def stop_group(proc, grace=3.0):
         return
 
 
-def wait_until(condition, timeout, what, interval=0.05):
+def wait_until(condition, timeout, what="the state", interval=0.05):
     """Polls `condition` until it returns something true and returns that; raises TimeoutError
     naming `what` after `timeout` seconds."""
     deadline = time.monotonic() + timeout
