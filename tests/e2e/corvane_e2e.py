@@ -30,7 +30,9 @@ ALARM_LIMIT = 3.3  # seconds from the click on Start to the alarm of a 3-second 
 
 NEW_TITLE = "Egg"
 NEW_MESSAGE = "The egg is boiled"
-NEW_ENTRY = ("\t%s\r\n\t\t00:00:03\r\n\t\t%s\r\n\t\t\r\n\t\t3\r\n" % (NEW_TITLE, NEW_MESSAGE)).encode()
+# As the list file holds an entry: title; duration, message, sound file, seconds.
+NEW_ENTRY = ("\t%s\r\n\t\t00:00:03\r\n\t\t%s\r\n\t\t\r\n\t\t3\r\n"
+             % (NEW_TITLE, NEW_MESSAGE)).encode()
 
 
 class StepFailed(Exception):
@@ -302,21 +304,26 @@ def run(corvane_path, screens, scratch):
         corvane = desktop.spawn("corvane", [corvane_path], {
             "QT_QPA_PLATFORM": "xcb", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
             "CORVANE_HOME": home})
-        session = Session(desktop, corvane)
-        steps = STEPS + [("end with status 0 and the files saved",
-                          lambda s: saved_files(s, home))]
-        for number, (title, step) in enumerate(steps, 1):
-            started = time.monotonic()
-            try:
-                step(session)
-            except StepFailed as e:
-                report_failure(session, number, title, "looked for " + str(e))
-                return 1
-            except Exception:  # a tool that failed, or the run's time limit
-                report_failure(session, number, title, traceback.format_exc())
-                return 1
-            print("step %d (%s): %.2f s" % (number, title, time.monotonic() - started))
-        return 0
+        try:
+            return run_steps(Session(desktop, corvane), home)
+        finally:
+            signal.alarm(0)  # the desktop is closed whatever the time
+
+
+def run_steps(session, home):
+    steps = STEPS + [("end with status 0 and the files saved", lambda s: saved_files(s, home))]
+    for number, (title, step) in enumerate(steps, 1):
+        started = time.monotonic()
+        try:
+            step(session)
+        except StepFailed as e:
+            report_failure(session, number, title, "looked for " + str(e))
+            return 1
+        except Exception:  # a tool that failed, or the run's time limit
+            report_failure(session, number, title, traceback.format_exc())
+            return 1
+        print("step %d (%s): %.2f s" % (number, title, time.monotonic() - started))
+    return 0
 
 
 def report_failure(session, number, title, problem):
@@ -334,8 +341,17 @@ def stopped(signum, frame):
     raise SystemExit("stopped by signal %d" % signum)  # the desktop still gets closed
 
 
+TOOLS = ["Xvfb", "openbox", "trayer", "xprop", "xwininfo", "xdotool", "import",
+         "/usr/libexec/at-spi-bus-launcher"]
+
+
 def main():
     corvane_path, screens = sys.argv[1], sys.argv[2]
+    missing = [tool for tool in TOOLS if not shutil.which(tool)]
+    if missing:
+        print("FAILED: missing %s; tools/packages.sh names the Debian packages (TEST_PACKAGES)"
+              % ", ".join(missing))
+        return 1
     sys.stdout.reconfigure(errors="backslashreplace", line_buffering=True)
     signal.signal(signal.SIGALRM, out_of_time)
     signal.signal(signal.SIGTERM, stopped)

@@ -48,28 +48,28 @@ class Desktop:
         self.spawn("xvfb", ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
                              "-nolisten", "tcp", "-noreset"], pass_fds=[write_end])
         os.close(write_end)
-        number = b""
         with os.fdopen(read_end, "rb") as pipe:
             number = pipe.readline().strip()  # empty when the server died first
         if not number:
             raise RuntimeError("Xvfb did not start: " + self.log("xvfb"))
         self.env["DISPLAY"] = ":" + number.decode()
-        os.environ["DISPLAY"] = self.env["DISPLAY"]
+        os.environ["DISPLAY"] = self.env["DISPLAY"]  # for pyatspi in this process too
 
     def _start_helpers(self):
-        # Qt and pyatspi find the accessibility bus through the session bus; it is launched
-        # before the window manager so that nothing asks for it before it is there.
+        # Qt and pyatspi find the accessibility bus through the session bus, or through the
+        # root window's AT_SPI_BUS property that the launcher sets.
         self.spawn("at-spi-bus", ["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
         self.spawn("openbox", ["openbox", "--sm-disable"])
         self.spawn("trayer", ["trayer", "--edge", "bottom", "--align", "right",
                                "--widthtype", "request", "--height", "24"])
-        wait_until(self._helpers_ready, 10, "window manager and tray host")
+        wait_until(self._helpers_ready, 10, "accessibility bus, window manager and tray host")
 
     def _helpers_ready(self):
         # openbox names itself on its check window once it manages windows; trayer's panel
         # window appears as it claims the tray.
-        return self._wm_name() == "openbox" and "trayer" in self._run(
-            ["xwininfo", "-root", "-tree"]).lower()
+        return "unix:" in self._run(["xprop", "-root", "AT_SPI_BUS"]) \
+            and self._wm_name() == "openbox" \
+            and "trayer" in self._run(["xwininfo", "-root", "-tree"]).lower()
 
     def _wm_name(self):
         check = self._run(["xprop", "-root", "-notype", "_NET_SUPPORTING_WM_CHECK"])
