@@ -7,6 +7,8 @@ import subprocess
 
 import pyatspi
 
+from desktop import SCREEN_SIZE
+
 
 def application(name):
     """Corvane's node under the desktop, or None while it has not registered."""
@@ -135,7 +137,7 @@ def click_here(display_env):
     """A left click where the pointer is; then the pointer leaves for the screen's top right
     corner, where no window of the test lies, so that no tooltip opens over the next control
     to be clicked (a click on a tooltip only closes it)."""
-    xdotool(display_env, "click", "1", "mousemove", "--sync", "1023", "0")
+    xdotool(display_env, "click", "1", "mousemove", "--sync", str(SCREEN_SIZE[0] - 1), "0")
 
 
 def xdotool(display_env, *args):

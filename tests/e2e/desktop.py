@@ -9,6 +9,8 @@ import signal
 import subprocess
 import time
 
+SCREEN_SIZE = (1024, 768)
+
 
 class Desktop:
     def __init__(self, scratch, screens):
@@ -45,7 +47,8 @@ class Desktop:
         # The server picks a free display itself and names it once it accepts clients, so
         # parallel runs never collide and nothing has to guess when it is ready.
         read_end, write_end = os.pipe()
-        self.spawn("xvfb", ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
+        self.spawn("xvfb", ["Xvfb", "-displayfd", str(write_end), "-screen", "0",
+                             "%dx%dx24" % SCREEN_SIZE,
                              "-nolisten", "tcp", "-noreset"], pass_fds=[write_end])
         os.close(write_end)
         with os.fdopen(read_end, "rb") as pipe:
