@@ -24,6 +24,9 @@ BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-multimedia-dev libgl-dev
 # program on Xvfb beside a stand-in StatusNotifierWatcher on its own session bus.
 # appstream, groff-base: the validators of the installed metadata and manual pages;
 # dpkg-dev, file: what cpack needs to find the Debian package's library dependencies.
+# trayer imagemagick at-spi2-core python3-pyatspi besides: the end-to-end test uses a tray
+# host, takes screenshots and reads the accessibility tree (xprop, xwininfo: x11-utils).
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev python3 clang-format desktop-file-utils
                xvfb dbus-daemon openbox xdotool x11-utils python3-dbus python3-gi
-               appstream groff-base dpkg-dev file)
+               appstream groff-base dpkg-dev file
+               trayer imagemagick at-spi2-core python3-pyatspi)

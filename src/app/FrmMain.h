@@ -100,6 +100,7 @@ private:
     void createListPage();
     void createStartPanels();
     void createExitButton();
+    void nameControlsForScreenReaders(); // again after each translation
     void connectHandlers();
     void connectEditorHandlers();
 

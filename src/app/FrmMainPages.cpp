@@ -22,6 +22,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <initializer_list>
 #include <utility>
 
 namespace corvane {
@@ -77,7 +78,6 @@ QPushButton* pictureButton(
 {
     auto* button = named(new QPushButton(buttonIcon(icon), QString(), parent), name);
     button->setToolTip(QLatin1String(hint));
-    button->setAccessibleName(QLatin1String(hint));
     button->setIconSize(QSize(16, 16));
     button->setGeometry(geometry);
     return button;
@@ -108,6 +108,7 @@ void TFormMain::createControls()
     TimerControl->setFixedSize(
         formWidth, std::max(pagesHeight, TimerControl->minimumSizeHint().height()));
     createExitButton();
+    nameControlsForScreenReaders();
     Timer1 = named(new TTimer(this), "Timer1");
     Timer1->setInterval(100);
     // The countdown is planned by the wall clock; when the clock is set or the computer
@@ -121,9 +122,9 @@ void TFormMain::createPages()
     for (int i = 0; i < 6; ++i) {
         auto* page = named(new QWidget, pageDesign[i].name);
         page->setMinimumHeight(pageHeight);
+        // A screen reader names the tab by its text, which the language script sets.
         TimerControl->addTab(
             page, ProgImgLst[int(pageDesign[i].icon)], QLatin1String(pageDesign[i].caption));
-        TimerControl->tabBar()->setAccessibleTabName(i, QLatin1String(pageDesign[i].caption));
         *pages[i] = page;
     }
 }
@@ -141,7 +142,6 @@ void TFormMain::createDisplayPage()
     // Its size is designed, so it need not measure every title of a long list.
     TopicsCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     TopicsCombo->setToolTip(QStringLiteral("Select countdown"));
-    TopicsCombo->setAccessibleName(QStringLiteral("Select countdown"));
 
     ZeitAnzeigePanel
         = named(new TTimeDisplay(QStringLiteral("00:00:00"), Anzeige), "ZeitAnzeigePanel");
@@ -184,7 +184,6 @@ void TFormMain::createDisplayPage()
         auto* button = new TImageButton(QLatin1String(b.name), Anzeige);
         button->setGeometry(b.left, 88, 65, 33);
         button->glyph()->setToolTip(QLatin1String(b.hint));
-        button->glyph()->setAccessibleName(QLatin1String(b.hint));
         *b.button = button;
     }
     showDesignPictures();
@@ -300,6 +299,16 @@ void TFormMain::createExitButton()
         new QPushButton(buttonIcon(ButtonIcon::Exit), QStringLiteral("Exit"), this), "ExitButton");
     ExitButton->setToolTip(QStringLiteral("Close program"));
     ExitButton->setGeometry(0, TimerControl->height(), formWidth, exitHeight);
+}
+
+// Controls without a caption are named after their hint, in the current language, so a
+// screen reader can say what they are.
+void TFormMain::nameControlsForScreenReaders()
+{
+    for (QWidget* control :
+        std::initializer_list<QWidget*>{TopicsCombo, StartButton->glyph(), PauseButton->glyph(),
+            StopButton->glyph(), KlangSuchKnopf, EintragsKnopf, RenameButton, DeleteButton})
+        control->setAccessibleName(control->toolTip());
 }
 
 void TFormMain::connectHandlers()

@@ -71,6 +71,7 @@ void TFormMain::LoadSettings()
     useQtTranslation(options.LangFile);
     reportUnreadScript();
     TranslateForm(this);
+    nameControlsForScreenReaders();
     ProgOptions = options;
     m_startPosition = config.readPosition(centredPosition());
     move(m_startPosition);

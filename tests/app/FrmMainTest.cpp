@@ -4,6 +4,8 @@
 #include "ProgramFolderFixture.h"
 #include "platform/PageControl.h"
 
+#include <QAccessible>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
@@ -32,6 +34,16 @@ DialogScript::Step chooseLanguage(const QString& name)
 QString tabText(TFormMain& form, int index)
 {
     return form.findChild<TPageControl*>(QStringLiteral("TimerControl"))->tabText(index);
+}
+
+// What a screen reader says for a tab of the page control.
+QString spokenTabName(TFormMain& form, int index)
+{
+    QTabBar* bar = form.findChild<TPageControl*>(QStringLiteral("TimerControl"))->tabBar();
+    QAccessibleInterface* tabs = QAccessible::queryAccessibleInterface(bar);
+    if (!tabs || index >= tabs->childCount())
+        return QStringLiteral("(no tab %1)").arg(index);
+    return tabs->child(index)->text(QAccessible::Name);
 }
 
 QString exitCaption(TFormMain& form)
@@ -132,6 +144,21 @@ TEST_F(MainWindowStart, FirstStartWithoutListOffersExampleCountdowns)
         form.findChild<QTreeWidget*>(QStringLiteral("StopTreeView"))->topLevelItem(0)->childCount(),
         1);
     EXPECT_EQ(readBytes(listPath), own);
+}
+
+TEST_F(MainWindowStart, ScreenReadersHearTheChosenLanguage)
+{
+    writeIni("[Language]\r\nFile=German.lng\r\n");
+    TFormMain form;
+    EXPECT_EQ(spokenTabName(form, TFormMain::DisplayPage), QStringLiteral("Anzeige"));
+    EXPECT_EQ(spokenTabName(form, TFormMain::AboutPage), QStringLiteral("Info"));
+    // Controls without a caption speak their hint.
+    EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("StartImage"))->accessibleName(),
+        QStringLiteral("Countdown starten"));
+    EXPECT_EQ(form.findChild<QPushButton*>(QStringLiteral("EintragsKnopf"))->accessibleName(),
+        QStringLiteral("Eintrag hinzufügen"));
+    EXPECT_EQ(form.findChild<QComboBox*>(QStringLiteral("TopicsCombo"))->accessibleName(),
+        QStringLiteral("Countdown auswählen"));
 }
 
 TEST_F(MainWindowStart, EmptyLanguageValueAsksAgain)
