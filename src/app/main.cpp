@@ -2,9 +2,12 @@
 #include "app/FrmMain.h"
 #include "app/TrayIcons.h"
 #include "platform/ErrorHandler.h"
+#include "platform/ProgramFolder.h"
 #include "platform/SessionEnd.h"
+#include "platform/SingleInstance.h"
 #include "platform/StartupTrace.h"
 
+#include <QFileInfo>
 #include <QFont>
 #include <cstdio>
 
@@ -35,6 +38,27 @@ void preferSocketPixelTransfer()
         qputenv("QT_XCB_NO_MITSHM", "1");
 }
 
+// What this start hands to a Corvane already running. Qt takes the startup id out of the
+// environment while it connects to the display, so it is read before.
+corvane::TInstanceRequest thisStart(int argc, char** argv)
+{
+    corvane::TInstanceRequest request;
+    for (int i = 0; i < argc; ++i)
+        request.arguments << QString::fromLocal8Bit(argv[i]);
+    request.startupId = qgetenv("DESKTOP_STARTUP_ID");
+    request.activationToken = qgetenv("XDG_ACTIVATION_TOKEN");
+    return request;
+}
+
+// A token from the second start lets the window manager give the focus to a window of this
+// process. Qt's Wayland platform takes the activation token from the environment when the
+// window asks to be activated; on X11 the window manager's own focus rules decide.
+void takeActivationToken(const corvane::TInstanceRequest& request)
+{
+    if (!request.activationToken.isEmpty())
+        qputenv("XDG_ACTIVATION_TOKEN", request.activationToken);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -47,6 +71,7 @@ int main(int argc, char** argv)
         return 1;
     }
     preferSocketPixelTransfer();
+    const corvane::TInstanceRequest request = thisStart(argc, argv);
     corvane::TApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvane"));
     // Docks and task bars group the window with the installed desktop entry of this name.
@@ -57,7 +82,28 @@ int main(int argc, char** argv)
     appFont.setPixelSize(11);
     QApplication::setFont(appFont);
 
+    // Before the main window reads the list: two Corvanes on one Data folder would each
+    // write their own list over the other's at the end.
+    corvane::TSingleInstance instance(corvane::programPath(QStringLiteral("Data")));
+    switch (instance.start(request)) {
+    case corvane::TSingleInstance::Start::Alone:
+        break;
+    case corvane::TSingleInstance::Start::Handed:
+        return 0;
+    case corvane::TSingleInstance::Start::NoAnswer:
+        std::fprintf(stderr,
+            "Corvane is already running for this folder (%s), but does not answer.\n",
+            qPrintable(QFileInfo(corvane::programPath(QStringLiteral("Data"))).path()));
+        return 2;
+    }
+
     corvane::TFormMain formMain;
+    QObject::connect(&instance, &corvane::TSingleInstance::requested, &formMain,
+        corvane::guard([&](const corvane::TInstanceRequest& later) {
+            takeActivationToken(later);
+            corvane::traceBringToFront(&formMain, int(later.arguments.size()));
+            formMain.bringToFront();
+        }));
     // Logging out, or a stop asked by a signal, saves as a close answered Yes does, without a
     // question; only a signal ends the program here, the session manager ends it itself.
     corvane::TSessionEnd sessionEnd;

@@ -1,0 +1,155 @@
+// Corvane — SPDX-License-Identifier: GPL-3.0-or-later
+// A second start of Corvane on the folder of a running one, on a real X display with a window
+// manager: from the moment the second process is started until the running Corvane's window
+// is the active window again. The window is put away (minimised, or into the tray where one
+// runs) before each start, outside the measured time.
+//
+// The end is the running Corvane's own trace line for QEvent::WindowActivate: Qt sends it when
+// the X server hands the window the input focus, which happens only after the window manager
+// has mapped, raised and activated it — so the time covers the second process's start, its
+// hand-over, the window's return and the window manager's decision, and not merely our own
+// request to be activated. _NET_ACTIVE_WINDOW is read afterwards to check that the window
+// manager agrees. Polling it instead would add the poll's own period to every figure.
+//
+//   Xvfb :93 -screen 0 1024x768x24 &  DISPLAY=:93 openbox &  [DISPLAY=:93 trayer &]
+//   DISPLAY=:93 build/bench/bench_second_start
+#include "BenchHome.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QRegularExpression>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+QString run(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(5000);
+    return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
+}
+
+QString activeWindow()
+{
+    const QString line = run(QStringLiteral("xprop"), {"-root", "_NET_ACTIVE_WINDOW"});
+    return line.section(QLatin1Char(' '), -1); // "... window id # 0x1c00007"
+}
+
+// Reads the running Corvane's standard error up to a line matching `pattern`.
+QRegularExpressionMatch waitForLine(QProcess& first, const QRegularExpression& pattern)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 5000) {
+        while (first.canReadLine()) {
+            const QRegularExpressionMatch match
+                = pattern.match(QString::fromLocal8Bit(first.readLine()));
+            if (match.hasMatch())
+                return match;
+        }
+        first.waitForReadyRead(100);
+    }
+    return {};
+}
+
+// Minimises the window and waits until the window manager has taken it away, so the next
+// activation is the one a second start brings.
+bool putAway(const QString& window)
+{
+    run(QStringLiteral("xdotool"), {"windowminimize", "--sync", window});
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 5000) {
+        const QString info = run(QStringLiteral("xwininfo"), {"-id", window});
+        if (!info.contains(QLatin1String("IsViewable")) && activeWindow() != window)
+            return true;
+    }
+    return false;
+}
+
+enum class Until { Active, SecondEnded };
+
+void secondStart(benchmark::State& state, Until until)
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+        state.SkipWithError("needs an X display with a window manager: Xvfb :93 & "
+                            "DISPLAY=:93 openbox &, then DISPLAY=:93 bench_second_start");
+        return;
+    }
+    QTemporaryDir home;
+    makeBenchHome(home, "English");
+    qputenv("XDG_RUNTIME_DIR", home.path().toLocal8Bit());
+    QProcess first;
+    QProcessEnvironment traced = QProcessEnvironment::systemEnvironment();
+    traced.insert(QStringLiteral("CORVANE_TRACE_STARTUP"), QStringLiteral("1"));
+    first.setProcessEnvironment(traced);
+    first.setReadChannel(QProcess::StandardError);
+    first.start(QStringLiteral(CORVANE_EXECUTABLE), {});
+    if (!waitForLine(first, QRegularExpression(QStringLiteral("^startup: first paint")))
+             .hasMatch()) {
+        state.SkipWithError("the first Corvane did not come up");
+        return;
+    }
+    QString window;
+    for (int i = 0; i < 50 && window.isEmpty(); ++i)
+        window = run(QStringLiteral("xdotool"), {"getactivewindow"});
+    window = QStringLiteral("0x%1").arg(window.toULongLong(), 0, 16);
+
+    const QRegularExpression active(QStringLiteral("^instance: window (0x[0-9a-f]+) active again"));
+    int disagreements = 0;
+    for (auto _ : state) {
+        if (!putAway(window)) {
+            state.SkipWithError("the window manager did not minimise the window");
+            break;
+        }
+        QElapsedTimer clock;
+        clock.start();
+        QProcess second;
+        second.start(QStringLiteral(CORVANE_EXECUTABLE), {});
+        if (until == Until::SecondEnded) {
+            second.waitForFinished(5000);
+            state.SetIterationTime(double(clock.nsecsElapsed()) / 1e9);
+        }
+        const QRegularExpressionMatch match = waitForLine(first, active);
+        if (until == Until::Active)
+            state.SetIterationTime(double(clock.nsecsElapsed()) / 1e9);
+        second.waitForFinished(5000);
+        if (!match.hasMatch() || second.exitCode() != 0) {
+            state.SkipWithError("the window did not become active, or the second start failed");
+            break;
+        }
+        window = match.captured(1);
+        disagreements += activeWindow() != window;
+    }
+    state.counters["wm_disagrees"] = disagreements;
+    first.terminate();
+    first.waitForFinished(5000);
+}
+
+void BM_SecondStartToActiveWindow(benchmark::State& state)
+{
+    secondStart(state, Until::Active);
+}
+BENCHMARK(BM_SecondStartToActiveWindow)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20);
+
+void BM_SecondStartToItsExit(benchmark::State& state)
+{
+    secondStart(state, Until::SecondEnded);
+}
+BENCHMARK(BM_SecondStartToItsExit)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
