@@ -28,7 +28,15 @@ run() { # home, stderr file, arguments...
     local home=$1 err=$2
     shift 2
     CORVANE_TRACE_STARTUP=1 QT_QPA_PLATFORM=offscreen CORVANE_HOME=$home \
-        XDG_RUNTIME_DIR=$runtime "$corvane" "$@" 2> "$err"
+        XDG_RUNTIME_DIR=$runtime timeout 20 "$corvane" "$@" 2> "$err"
+}
+# The same in the background, the program itself the job (so signals reach it): sets $started.
+run_in_background() {
+    local home=$1 err=$2
+    CORVANE_TRACE_STARTUP=1 QT_QPA_PLATFORM=offscreen CORVANE_HOME=$home \
+        XDG_RUNTIME_DIR=$runtime "$corvane" 2> "$err" &
+    started=$!
+    pids+=("$started")
 }
 # Waits for a line in a file; never longer than ten seconds.
 wait_for() {
@@ -42,9 +50,8 @@ now_ms() { echo $(($(date +%s%N) / 1000000)); }
 snapshot() { (cd "$1" && find . -printf '%p %s %T@\n' | sort); }
 
 make_home "$work/a"
-run "$work/a" "$work/a.err" &
-first=$!
-pids+=("$first")
+run_in_background "$work/a" "$work/a.err"
+first=$started
 wait_for "$work/a.err" 'first paint' || fail "first start did not come up" "$work/a.err"
 [ -e "$work/a/Data.lock" ] || fail "no lock beside Data"
 
@@ -56,6 +63,7 @@ took=$(($(now_ms) - start))
 [ "$rc" -eq 0 ] || fail "second start ended with $rc" "$work/a2.err"
 # Generous for sanitizer builds on a busy machine; a plain build takes well under a second.
 [ "$took" -lt 5000 ] || fail "second start took $took ms"
+echo "second start ended after $took ms"
 wait_for "$work/a.err" 'request to come to the front (2 arguments)' \
     || fail "the first start got no request" "$work/a.err"
 [ "$before" = "$(snapshot "$work/a")" ] || fail "the second start changed files"
@@ -71,11 +79,11 @@ kill -CONT "$first"
 [ "$rc" -ne 0 ] || fail "a second start beside a hung Corvane ended with 0"
 grep -q 'already running for this folder' "$work/a3.err" || fail "no message" "$work/a3.err"
 [ "$took" -lt 6000 ] || fail "giving up took $took ms"
+echo "second start beside a stopped Corvane gave up after $took ms"
 [ "$before" = "$(snapshot "$work/a")" ] || fail "the failed start changed files"
 
 make_home "$work/b"
-run "$work/b" "$work/b.err" &
-pids+=("$!")
+run_in_background "$work/b" "$work/b.err"
 wait_for "$work/b.err" 'first paint' || fail "a start on another folder did not run" "$work/b.err"
 kill -0 "$first" || fail "the first start is gone"
 

@@ -117,6 +117,8 @@ TEST_F(SingleInstance, AStaleLockAndAStaleSocketAreTakenOver)
 {
     QProcess gone;
     gone.start(QStringLiteral("true"), {});
+    ASSERT_TRUE(gone.waitForStarted());
+    const qint64 gonePid = gone.processId(); // QProcess forgets it once the process ended
     ASSERT_TRUE(gone.waitForFinished());
     QProcess other; // alive, but not Corvane
     other.start(QStringLiteral("sleep"), {QStringLiteral("60")});
@@ -128,7 +130,7 @@ TEST_F(SingleInstance, AStaleLockAndAStaleSocketAreTakenOver)
         bool old;
     };
     const Case cases[] = {
-        {"dead process", QByteArray::number(gone.processId()) + "\ncorvane\n" + host + '\n', false},
+        {"dead process", QByteArray::number(gonePid) + "\ncorvane\n" + host + '\n', false},
         {"another program", QByteArray::number(other.processId()) + "\ncorvane\n" + host + '\n',
             false},
         {"garbage", QByteArrayLiteral("\x01\xff garbage"), true},
