@@ -52,7 +52,9 @@ corvane::TInstanceRequest thisStart(int argc, char** argv)
 
 // A token from the second start lets the window manager give the focus to a window of this
 // process. Qt's Wayland platform takes the activation token from the environment when the
-// window asks to be activated; on X11 the window manager's own focus rules decide.
+// window asks to be activated. On X11 Qt has no public way to adopt another start's startup
+// id; the window asks once it is mapped, with a fresh server time, which openbox honours even
+// over a window the user has just typed into.
 void takeActivationToken(const corvane::TInstanceRequest& request)
 {
     if (!request.activationToken.isEmpty())

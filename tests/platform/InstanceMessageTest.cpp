@@ -43,7 +43,8 @@ TEST(InstanceMessage, AnythingButCorvanesOwnMessageIsRefused)
         head + QByteArrayLiteral("\x00\x04") + QByteArrayLiteral("\x00\x00\xc3\x00"), // bad UTF-8
     };
     for (const QByteArray& bytes : cases)
-        EXPECT_EQ(decodeInstanceRequest(bytes, nullptr), DecodeState::Invalid) << bytes.toHex().toStdString();
+        EXPECT_EQ(decodeInstanceRequest(bytes, nullptr), DecodeState::Invalid)
+            << bytes.toHex().toStdString();
 }
 
 TEST(InstanceMessage, AnOversizedCommandLineLosesItsLastArgumentsAndBadTokensGoEmpty)

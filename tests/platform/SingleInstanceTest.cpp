@@ -64,7 +64,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(QDir(m_dir.path()).mkpath(QStringLiteral("Data")));
-        QObject::connect(&m_first, &TSingleInstance::requested,
+        QObject::connect(&m_first, &TSingleInstance::requested, &m_first,
             [this](const TInstanceRequest& r) { m_received << r; });
     }
 
