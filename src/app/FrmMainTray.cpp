@@ -66,6 +66,9 @@ void TFormMain::changeEvent(QEvent* event)
     if (event->type() == QEvent::WindowStateChange && isMinimized()
         && QSystemTrayIcon::isSystemTrayAvailable()) {
         QTimer::singleShot(0, this, [this] {
+            // Brought back in between (a second start, a tray click): stay in front.
+            if (!isMinimized())
+                return;
             setWindowState(windowState() & ~Qt::WindowMinimized);
             hide();
         });

@@ -76,16 +76,9 @@ int main(int argc, char** argv)
     const corvane::TInstanceRequest request = thisStart(argc, argv);
     corvane::TApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvane"));
-    // Docks and task bars group the window with the installed desktop entry of this name.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.corvane.Corvane"));
-    QApplication::setWindowIcon(corvane::applicationIcon());
-    substituteWindowsFonts();
-    QFont appFont(QStringLiteral("MS Sans Serif"));
-    appFont.setPixelSize(11);
-    QApplication::setFont(appFont);
-
     // Before the main window reads the list: two Corvanes on one Data folder would each
-    // write their own list over the other's at the end.
+    // write their own list over the other's at the end. First thing, so a second start ends
+    // without paying for icons and fonts.
     corvane::TSingleInstance instance(corvane::programPath(QStringLiteral("Data")));
     switch (instance.start(request)) {
     case corvane::TSingleInstance::Start::Alone:
@@ -98,6 +91,13 @@ int main(int argc, char** argv)
             qPrintable(QFileInfo(corvane::programPath(QStringLiteral("Data"))).path()));
         return 2;
     }
+    // Docks and task bars group the window with the installed desktop entry of this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.corvane.Corvane"));
+    QApplication::setWindowIcon(corvane::applicationIcon());
+    substituteWindowsFonts();
+    QFont appFont(QStringLiteral("MS Sans Serif"));
+    appFont.setPixelSize(11);
+    QApplication::setFont(appFont);
 
     corvane::TFormMain formMain;
     QObject::connect(&instance, &corvane::TSingleInstance::requested, &formMain,
