@@ -12,7 +12,7 @@
 // manager agrees. Polling it instead would add the poll's own period to every figure.
 //
 //   Xvfb :93 -screen 0 1024x768x24 &  DISPLAY=:93 openbox &  [DISPLAY=:93 trayer &]
-//   DISPLAY=:93 build/bench/bench_second_start
+//   DISPLAY=:93 <release build with -DCORVANE_BENCH=ON>/bench/bench_second_start
 #include "BenchHome.h"
 
 #include <QCoreApplication>

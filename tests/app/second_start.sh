@@ -62,7 +62,7 @@ rc=$?
 took=$(($(now_ms) - start))
 [ "$rc" -eq 0 ] || fail "second start ended with $rc" "$work/a2.err"
 # Generous for sanitizer builds on a busy machine; a plain build takes well under a second.
-[ "$took" -lt 5000 ] || fail "second start took $took ms"
+[ "$took" -lt 10000 ] || fail "second start took $took ms"
 echo "second start ended after $took ms"
 wait_for "$work/a.err" 'request to come to the front (2 arguments)' \
     || fail "the first start got no request" "$work/a.err"
@@ -78,7 +78,7 @@ took=$(($(now_ms) - start))
 kill -CONT "$first"
 [ "$rc" -ne 0 ] || fail "a second start beside a hung Corvane ended with 0"
 grep -q 'already running for this folder' "$work/a3.err" || fail "no message" "$work/a3.err"
-[ "$took" -lt 6000 ] || fail "giving up took $took ms"
+[ "$took" -lt 12000 ] || fail "giving up took $took ms"
 echo "second start beside a stopped Corvane gave up after $took ms"
 [ "$before" = "$(snapshot "$work/a")" ] || fail "the failed start changed files"
 
