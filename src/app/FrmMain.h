@@ -85,6 +85,9 @@ public:
     const TNotifyIconData& trayData() const { return TrayData; }
     // The tray's mouse messages (left press: show the window in front).
     void WMTrayNotify(int mouseMessage);
+    // What a second start of Corvane asks for: the window back from the tray or from being
+    // minimised, raised and active — the way a left click on the tray icon brings it.
+    void bringToFront();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

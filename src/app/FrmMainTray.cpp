@@ -1,7 +1,7 @@
 // Corvane — SPDX-License-Identifier: GPL-3.0-or-later
 // The tray icon and the window's placement: the icon lives from start-up to the end of the
 // run, shows the countdown's progress as a clock while option 1 is on, and a left click on
-// it brings the window back after it was minimised into the tray.
+// it brings the window back after it was minimised into the tray (and so does a second start).
 #include "app/FrmMain.h"
 #include "app/ProgOptions.h"
 #include "app/TrayIcons.h"
@@ -53,6 +53,11 @@ void TFormMain::WMTrayNotify(int mouseMessage)
     activateWindow();
 }
 
+void TFormMain::bringToFront()
+{
+    WMTrayNotify(TNotifyIconData::WM_LBUTTONDOWN);
+}
+
 void TFormMain::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
@@ -61,6 +66,9 @@ void TFormMain::changeEvent(QEvent* event)
     if (event->type() == QEvent::WindowStateChange && isMinimized()
         && QSystemTrayIcon::isSystemTrayAvailable()) {
         QTimer::singleShot(0, this, [this] {
+            // Brought back in between (a second start, a tray click): stay in front.
+            if (!isMinimized())
+                return;
             setWindowState(windowState() & ~Qt::WindowMinimized);
             hide();
         });

@@ -4,9 +4,12 @@
 #include "platform/DataFolder.h"
 #include "platform/ErrorHandler.h"
 #include "platform/PlatformChoice.h"
+#include "platform/ProgramFolder.h"
 #include "platform/SessionEnd.h"
+#include "platform/SingleInstance.h"
 #include "platform/StartupTrace.h"
 
+#include <QFileInfo>
 #include <QFont>
 #include <cstdio>
 
@@ -37,6 +40,29 @@ void preferSocketPixelTransfer()
         qputenv("QT_XCB_NO_MITSHM", "1");
 }
 
+// What this start hands to a Corvane already running. Qt takes the startup id out of the
+// environment while it connects to the display, so it is read before.
+corvane::TInstanceRequest thisStart(int argc, char** argv)
+{
+    corvane::TInstanceRequest request;
+    for (int i = 0; i < argc; ++i)
+        request.arguments << QString::fromLocal8Bit(argv[i]);
+    request.startupId = qgetenv("DESKTOP_STARTUP_ID");
+    request.activationToken = qgetenv("XDG_ACTIVATION_TOKEN");
+    return request;
+}
+
+// A token from the second start lets the window manager give the focus to a window of this
+// process. Qt's Wayland platform takes the activation token from the environment when the
+// window asks to be activated. On X11 Qt has no public way to adopt another start's startup
+// id; the window asks once it is mapped, with a fresh server time, which openbox honours even
+// over a window the user has just typed into.
+void takeActivationToken(const corvane::TInstanceRequest& request)
+{
+    if (!request.activationToken.isEmpty())
+        qputenv("XDG_ACTIVATION_TOKEN", request.activationToken);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -54,10 +80,30 @@ int main(int argc, char** argv)
     const QByteArray platform = corvane::choosePlatform(corvane::SessionEnvironment::current());
     if (!platform.isEmpty())
         qputenv("QT_QPA_PLATFORM", platform);
+    const corvane::TInstanceRequest request = thisStart(argc, argv);
     corvane::TApplication app(argc, argv);
     if (!platform.isEmpty())
         qunsetenv("QT_QPA_PLATFORM");
     QApplication::setApplicationName(QStringLiteral("Corvane"));
+    // Before the lock, which lies beside Data, and before the form reads its settings and
+    // list: a Data folder that cannot be made is reported, not discovered as a failed save
+    // when the user quits.
+    const QString dataProblem = corvane::prepareDataFolder();
+    // Before the main window reads the list: two Corvanes on one Data folder would each
+    // write their own list over the other's at the end. First thing, so a second start ends
+    // without paying for icons and fonts.
+    corvane::TSingleInstance instance(corvane::programPath(QStringLiteral("Data")));
+    switch (instance.start(request)) {
+    case corvane::TSingleInstance::Start::Alone:
+        break;
+    case corvane::TSingleInstance::Start::Handed:
+        return 0;
+    case corvane::TSingleInstance::Start::NoAnswer:
+        std::fprintf(stderr,
+            "Corvane is already running for this folder (%s), but does not answer.\n",
+            qPrintable(QFileInfo(corvane::programPath(QStringLiteral("Data"))).path()));
+        return 2;
+    }
     // Docks and task bars group the window with the installed desktop entry of this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.corvane.Corvane"));
     QApplication::setWindowIcon(corvane::applicationIcon());
@@ -66,14 +112,17 @@ int main(int argc, char** argv)
     appFont.setPixelSize(11);
     QApplication::setFont(appFont);
 
-    // Before the form reads its settings and list: a Data folder that cannot be made is
-    // reported now, not discovered as a failed save when the user quits.
-    const QString dataProblem = corvane::prepareDataFolder();
     if (!dataProblem.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(dataProblem));
         corvane::showError(dataProblem);
     }
     corvane::TFormMain formMain;
+    QObject::connect(&instance, &corvane::TSingleInstance::requested, &formMain,
+        corvane::guard([&](const corvane::TInstanceRequest& later) {
+            takeActivationToken(later);
+            corvane::traceBringToFront(&formMain, int(later.arguments.size()));
+            formMain.bringToFront();
+        }));
     // Logging out, or a stop asked by a signal, saves as a close answered Yes does, without a
     // question; only a signal ends the program here, the session manager ends it itself.
     corvane::TSessionEnd sessionEnd;

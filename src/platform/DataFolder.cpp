@@ -61,8 +61,12 @@ QString createInstalledData(const ProgramFolders& folders, const QString& data)
     if (!QFile::setPermissions(fresh.path(),
             QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
                 | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther)
-        || !QDir().rename(fresh.path(), data))
+        || !QDir().rename(fresh.path(), data)) {
+        // Two first starts at once: the other one's Data is as good as ours.
+        if (QFileInfo(data).isDir())
+            return {};
         return cannotCreate(data, whyNot(folders.writable));
+    }
     fresh.setAutoRemove(false);
     return {};
 }

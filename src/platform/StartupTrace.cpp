@@ -80,7 +80,55 @@ private:
     }
 };
 
+// Waits for the window system's activation, not for our own request: WindowActivate comes
+// when the X server gives the window the focus the window manager granted.
+class ActivationWatcher : public QObject {
+public:
+    explicit ActivationWatcher(QWidget* window)
+        : QObject(window)
+        , m_window(window)
+        , m_startMs(realtimeMs())
+    {
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::WindowActivate) {
+            std::fprintf(stderr, "instance: window 0x%llx active again after %.1f ms\n",
+                static_cast<unsigned long long>(m_window->winId()), realtimeMs() - m_startMs);
+            std::fflush(stderr);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QWidget* m_window;
+    double m_startMs;
+};
+
 } // namespace
+
+void traceBringToFront(QWidget* window, int argumentCount)
+{
+    if (!qEnvironmentVariableIsSet("CORVANE_TRACE_STARTUP"))
+        return;
+    std::fprintf(stderr, "instance: request to come to the front (%d arguments)\n", argumentCount);
+    std::fflush(stderr);
+    // Only one watcher waits at a time, for the first activation after the latest request.
+    for (QObject* child : window->children()) {
+        if (dynamic_cast<ActivationWatcher*>(child))
+            delete child;
+    }
+    if (window->isActiveWindow()) {
+        std::fprintf(stderr, "instance: window 0x%llx already active\n",
+            static_cast<unsigned long long>(window->winId()));
+        std::fflush(stderr);
+        return;
+    }
+    new ActivationWatcher(window);
+}
 
 void traceStartup(QWidget* window)
 {

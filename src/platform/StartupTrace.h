@@ -12,4 +12,11 @@ namespace corvane {
 // epoch (`CORVANE_TRACE_STARTUP=$(date +%s%N)`), else the process start the kernel recorded.
 void traceStartup(QWidget* window);
 
+// When CORVANE_TRACE_STARTUP is set, says on stderr that a second start asked `window` to
+// come to the front, then when the window system has made it the active window again:
+//   instance: request to come to the front (2 arguments)
+//   instance: window 0x1c00007 active again after 11.2 ms
+// Call before bringing it to the front.
+void traceBringToFront(QWidget* window, int argumentCount);
+
 } // namespace corvane

@@ -1,0 +1,142 @@
+// Corvane — SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/InstanceMessage.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+#include <algorithm>
+
+namespace corvane {
+
+namespace {
+
+const QByteArray magic = QByteArrayLiteral("CORVANE");
+constexpr char version = 1;
+constexpr qsizetype headerBytes = 7 + 1 + 2;
+constexpr qsizetype maxPayload = InstanceMessage::maxBytes - headerBytes;
+// sockaddr_un::sun_path holds 108 bytes with the terminating NUL; Qt adds nothing.
+constexpr qsizetype maxSocketPath = 107;
+
+bool isPrintableAscii(const QByteArray& token)
+{
+    return std::all_of(token.begin(), token.end(), [](char c) { return c >= 0x20 && c < 0x7f; });
+}
+
+QByteArray acceptedToken(const QByteArray& token)
+{
+    return token.size() <= InstanceMessage::maxTokenBytes && isPrintableAscii(token) ? token
+                                                                                     : QByteArray();
+}
+
+bool decodeUtf8(const QByteArray& bytes, QString* text)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    *text = decoder.decode(bytes);
+    return !decoder.hasError();
+}
+
+bool decodePayload(const QByteArray& payload, TInstanceRequest* request)
+{
+    if (!payload.endsWith('\0'))
+        return false;
+    const QList<QByteArray> fields = payload.chopped(1).split('\0');
+    if (fields.size() < 2)
+        return false;
+    TInstanceRequest read;
+    read.startupId = fields[0];
+    read.activationToken = fields[1];
+    if (acceptedToken(read.startupId) != read.startupId
+        || acceptedToken(read.activationToken) != read.activationToken)
+        return false;
+    for (qsizetype i = 2; i < fields.size(); ++i) {
+        QString argument;
+        if (!decodeUtf8(fields[i], &argument))
+            return false;
+        read.arguments << argument;
+    }
+    *request = read;
+    return true;
+}
+
+} // namespace
+
+QByteArray encodeInstanceRequest(const TInstanceRequest& request)
+{
+    QByteArray payload
+        = acceptedToken(request.startupId) + '\0' + acceptedToken(request.activationToken) + '\0';
+    for (const QString& argument : request.arguments) {
+        const QByteArray field = argument.toUtf8() + '\0';
+        if (payload.size() + field.size() > maxPayload)
+            break;
+        payload += field;
+    }
+    QByteArray message = magic + version;
+    message += char(payload.size() >> 8);
+    message += char(payload.size() & 0xff);
+    return message + payload;
+}
+
+DecodeState decodeInstanceRequest(const QByteArray& bytes, TInstanceRequest* request)
+{
+    // Judge the beginning as soon as it is there, so random bytes are refused at once.
+    const QByteArray head = magic + version;
+    if (!head.startsWith(bytes.left(head.size())))
+        return DecodeState::Invalid;
+    if (bytes.size() < headerBytes)
+        return DecodeState::Incomplete;
+    const qsizetype length = (qsizetype(quint8(bytes[8])) << 8) | quint8(bytes[9]);
+    if (length > maxPayload || bytes.size() > headerBytes + length)
+        return DecodeState::Invalid;
+    if (bytes.size() < headerBytes + length)
+        return DecodeState::Incomplete;
+    return decodePayload(bytes.mid(headerBytes), request) ? DecodeState::Complete
+                                                          : DecodeState::Invalid;
+}
+
+QByteArray instanceAcknowledgement()
+{
+    return magic + version + "OK";
+}
+
+QString canonicalDataPath(const QString& dataFolder)
+{
+    const QFileInfo data(QDir::cleanPath(QDir(dataFolder).absolutePath()));
+    if (data.exists())
+        return data.canonicalFilePath();
+    const QString parent = QFileInfo(data.path()).canonicalFilePath();
+    if (!parent.isEmpty())
+        return QDir(parent).filePath(data.fileName());
+    return data.filePath();
+}
+
+QString instanceKey(const QString& canonicalPath)
+{
+    const QByteArray hash
+        = QCryptographicHash::hash(canonicalPath.toUtf8(), QCryptographicHash::Sha256);
+    return QString::fromLatin1(hash.left(12).toHex());
+}
+
+QString lockPathBeside(const QString& canonicalPath)
+{
+    return canonicalPath + QStringLiteral(".lock");
+}
+
+QString fallbackLockPath(const QString& runtimeDir, const QString& key)
+{
+    if (runtimeDir.isEmpty())
+        return {};
+    return QDir(runtimeDir).filePath(QStringLiteral("corvane-%1.lock").arg(key));
+}
+
+QString instanceSocketName(const QString& runtimeDir, const QString& key)
+{
+    const QString name = QStringLiteral("corvane-%1").arg(key);
+    if (runtimeDir.isEmpty())
+        return name;
+    const QString path = QDir(runtimeDir).filePath(name);
+    return QFile::encodeName(path).size() <= maxSocketPath ? path : name;
+}
+
+} // namespace corvane

@@ -1,0 +1,66 @@
+// Corvane — SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// What a second start of Corvane tells the running one, and the names both derive from the
+// Data folder so they meet: the lock file, the fallback lock and the local socket. No I/O
+// besides resolving the folder's canonical path; TSingleInstance does the talking.
+namespace corvane {
+
+struct TInstanceRequest {
+    QStringList arguments; // the second start's command line, program name first
+    QByteArray startupId; // DESKTOP_STARTUP_ID (X11 startup notification)
+    QByteArray activationToken; // XDG_ACTIVATION_TOKEN (Wayland)
+
+    bool operator==(const TInstanceRequest&) const = default;
+};
+
+namespace InstanceMessage {
+// Whole messages never exceed this; a peer that sends more is not Corvane.
+constexpr qsizetype maxBytes = 4096;
+// Longest startup id or activation token carried; real ones are under 100 characters.
+constexpr qsizetype maxTokenBytes = 512;
+} // namespace InstanceMessage
+
+// The request as bytes: "CORVANE", a version byte, the payload's length (2 bytes, big
+// endian), then the startup id, the activation token and each argument, each followed by a
+// NUL. Arguments that would make the message longer than maxBytes are left off from the
+// end; tokens longer than maxTokenBytes or holding anything but printable ASCII go empty.
+QByteArray encodeInstanceRequest(const TInstanceRequest& request);
+
+enum class DecodeState {
+    Incomplete, // a proper beginning; more bytes are needed
+    Complete, // exactly one well-formed message
+    Invalid, // not Corvane's message, too long, or bytes after its end
+};
+
+// Reads what a peer sent so far. `request` is filled only when the result is Complete.
+DecodeState decodeInstanceRequest(const QByteArray& bytes, TInstanceRequest* request);
+
+// The running Corvane's answer once it has taken a request.
+QByteArray instanceAcknowledgement();
+
+// The Data folder as the file system resolves it: symbolic links followed, no trailing
+// separator, "." and ".." gone. A folder not created yet is resolved through its parent, and
+// failing that made absolute and clean, so the result is the same before and after it exists.
+QString canonicalDataPath(const QString& dataFolder);
+
+// A short key for a canonical Data path (hexadecimal, 24 characters): equal paths give equal
+// keys, different paths different ones.
+QString instanceKey(const QString& canonicalPath);
+
+// The lock beside Data: a sibling of the Data folder named after it, "<...>/Data.lock".
+QString lockPathBeside(const QString& canonicalPath);
+
+// The lock used where the folder beside Data cannot be written: in the runtime folder, named
+// by the key. Empty when there is no runtime folder.
+QString fallbackLockPath(const QString& runtimeDir, const QString& key);
+
+// The local socket's name: a full path in the runtime folder when there is one and the path
+// fits a Unix socket address, else a bare name that Qt places in the temporary folder.
+QString instanceSocketName(const QString& runtimeDir, const QString& key);
+
+} // namespace corvane
