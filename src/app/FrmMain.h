@@ -1,6 +1,7 @@
 // Corvane — SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/CommandLine.h"
 #include "app/ThemeLook.h"
 #include "platform/Clock.h"
 #include "platform/ShellNotifyIcon.h"
@@ -81,6 +82,14 @@ public:
     // the ended state included; a paused countdown has Start up.
     bool countdownRunning() const;
 
+    enum class CountdownState { Ready, Running, Paused, Ended };
+    CountdownState countdownState() const;
+
+    // Does a command of the command line (--start, --pause, --stop, --list) with the
+    // handlers a click runs (FrmMainCommands.cpp). One that cannot be done changes nothing
+    // and fails with the reason.
+    TInstanceReply runCommand(const TCommand& command);
+
     // The tray record as last handed to the tray.
     const TNotifyIconData& trayData() const { return TrayData; }
     // The tray's mouse messages (left press: show the window in front).
@@ -156,6 +165,12 @@ private:
     void endSequence();
     void setProgressHeight(int height);
     int progressFrameHeight() const;
+
+    // Command line (FrmMainCommands.cpp).
+    TInstanceReply startCommand(const TCommand& command);
+    TInstanceReply pauseCommand();
+    TInstanceReply stopCommand();
+    QString listText() const;
 
     // Tray (FrmMainTray.cpp).
     void addTrayIcon();
@@ -233,6 +248,7 @@ private:
     bool m_firstStart = false; // the language was chosen in this run: a new user
     QSet<QString> m_reported; // problems with files already shown
     bool m_pageFromCode = false;
+    bool m_alarmShowing = false; // the alarm's message is open
     bool m_listFromCode = false;
     bool m_pressMovedCurrent = false;
 };

@@ -14,6 +14,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QSpinBox>
 #include <cmath>
 
@@ -146,7 +147,10 @@ void TFormMain::endSequence()
     PauseButton->setGlyphEnabled(false);
     if (!SoundFile.isEmpty())
         m_sound.PlaySound(SoundFile);
-    MsgDialog(TextZeile->text(), windowTitle() + QLatin1String(" Alarm"), DlgKind::Information);
+    {
+        const QScopedValueRollback<bool> showing(m_alarmShowing, true);
+        MsgDialog(TextZeile->text(), windowTitle() + QLatin1String(" Alarm"), DlgKind::Information);
+    }
     setProgressHeight(progressFrameHeight() - 2);
     showApplicationIcon();
     TopicsComboCloseUp();

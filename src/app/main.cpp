@@ -1,4 +1,5 @@
 // Corvane — SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/CommandStart.h"
 #include "app/FrmMain.h"
 #include "app/TrayIcons.h"
 #include "platform/DataFolder.h"
@@ -11,6 +12,7 @@
 
 #include <QFileInfo>
 #include <QFont>
+#include <QTimer>
 #include <cstdio>
 
 namespace {
@@ -63,10 +65,45 @@ void takeActivationToken(const corvane::TInstanceRequest& request)
         qputenv("XDG_ACTIVATION_TOKEN", request.activationToken);
 }
 
+// What the running Corvane answers a later start: a command is done, a plain start brings
+// the window to the front.
+corvane::TInstanceReply answerLaterStart(
+    corvane::TFormMain& formMain, const corvane::TInstanceRequest& later)
+{
+    try {
+        const corvane::CommandRead read = corvane::readCommandLine(later.arguments);
+        if (!read.error.isEmpty())
+            return corvane::failedReply(read.error);
+        if (read.command.actsOnCountdown())
+            return formMain.runCommand(read.command);
+        takeActivationToken(later);
+        corvane::traceBringToFront(&formMain, int(later.arguments.size()));
+        formMain.bringToFront();
+        return {};
+    } catch (...) {
+        return corvane::failedReply(QStringLiteral("Corvane could not do that."));
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    const corvane::TInstanceRequest request = thisStart(argc, argv);
+    // Options are answered without a window, and so also without a display: --help, and a
+    // command for a Corvane that runs. Only a --start that has to start Corvane goes on.
+    corvane::TCommand pending;
+    if (argc > 1) {
+        corvane::CommandStart answered;
+        {
+            QCoreApplication core(argc, argv);
+            QCoreApplication::setApplicationName(QStringLiteral("Corvane"));
+            answered = corvane::answerCommandLine(request);
+        }
+        if (!answered.startWindow)
+            return answered.exitCode;
+        pending = answered.command;
+    }
     if (!displayAvailable()) {
         std::fputs("Corvane needs a graphical desktop, but no display was found "
                    "(neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
@@ -80,7 +117,6 @@ int main(int argc, char** argv)
     const QByteArray platform = corvane::choosePlatform(corvane::SessionEnvironment::current());
     if (!platform.isEmpty())
         qputenv("QT_QPA_PLATFORM", platform);
-    const corvane::TInstanceRequest request = thisStart(argc, argv);
     corvane::TApplication app(argc, argv);
     if (!platform.isEmpty())
         qunsetenv("QT_QPA_PLATFORM");
@@ -97,7 +133,7 @@ int main(int argc, char** argv)
     case corvane::TSingleInstance::Start::Alone:
         break;
     case corvane::TSingleInstance::Start::Handed:
-        return 0;
+        return corvane::printReply(instance.reply());
     case corvane::TSingleInstance::Start::NoAnswer:
         std::fprintf(stderr,
             "Corvane is already running for this folder (%s), but does not answer.\n",
@@ -117,12 +153,8 @@ int main(int argc, char** argv)
         corvane::showError(dataProblem);
     }
     corvane::TFormMain formMain;
-    QObject::connect(&instance, &corvane::TSingleInstance::requested, &formMain,
-        corvane::guard([&](const corvane::TInstanceRequest& later) {
-            takeActivationToken(later);
-            corvane::traceBringToFront(&formMain, int(later.arguments.size()));
-            formMain.bringToFront();
-        }));
+    instance.setAnswer(
+        [&](const corvane::TInstanceRequest& later) { return answerLaterStart(formMain, later); });
     // Logging out, or a stop asked by a signal, saves as a close answered Yes does, without a
     // question; only a signal ends the program here, the session manager ends it itself.
     corvane::TSessionEnd sessionEnd;
@@ -138,5 +170,8 @@ int main(int argc, char** argv)
     });
     corvane::traceStartup(&formMain);
     formMain.show();
+    if (pending.kind != corvane::CommandKind::None)
+        QTimer::singleShot(
+            0, &formMain, [&] { corvane::printReply(formMain.runCommand(pending)); });
     return QApplication::exec();
 }

@@ -35,10 +35,9 @@ void TInstanceConnection::readRequest()
         return;
     case DecodeState::Complete:
         m_done = true;
-        m_socket->write(instanceAcknowledgement());
+        m_socket->write(encodeInstanceReply(m_handler(request)));
         // Leaves once the answer is out; `disconnected` then deletes this.
         m_socket->disconnectFromServer();
-        m_handler(request);
         return;
     }
 }

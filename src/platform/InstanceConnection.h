@@ -11,12 +11,12 @@ class QLocalSocket;
 namespace corvane {
 
 // One peer on the running Corvane's socket. It keeps at most InstanceMessage::maxBytes of
-// what the peer sends, answers a well-formed request with the acknowledgement and hands it on,
+// what the peer sends, answers a well-formed request with the handler's reply,
 // and drops the peer on anything else: bytes that are not a request, too many bytes, or no
 // whole request within timeoutMs. It deletes itself (and the socket it owns) when done.
 class TInstanceConnection : public QObject {
 public:
-    using Handler = std::function<void(const TInstanceRequest&)>;
+    using Handler = std::function<TInstanceReply(const TInstanceRequest&)>;
     TInstanceConnection(QLocalSocket* socket, int timeoutMs, Handler handler, QObject* parent);
 
 private:

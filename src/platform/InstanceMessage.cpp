@@ -100,6 +100,89 @@ QByteArray instanceAcknowledgement()
     return magic + version + "OK";
 }
 
+namespace {
+
+void appendText(QByteArray* message, const QString& text)
+{
+    QByteArray bytes = text.toUtf8();
+    if (bytes.size() > InstanceMessage::maxReplyTextBytes) {
+        // Cut before a continuation byte, so the text stays valid UTF-8.
+        qsizetype end = InstanceMessage::maxReplyTextBytes;
+        while (end > 0 && (quint8(bytes[end]) & 0xc0) == 0x80)
+            --end;
+        bytes.truncate(end);
+    }
+    const quint32 size = quint32(bytes.size());
+    for (int shift = 24; shift >= 0; shift -= 8)
+        *message += char((size >> shift) & 0xff);
+    *message += bytes;
+}
+
+// Reads one text at `*at`; false when its bytes are not all there yet, with `*invalid` set
+// when they never can be.
+bool readText(const QByteArray& bytes, qsizetype* at, QString* text, bool* invalid)
+{
+    if (bytes.size() < *at + 4)
+        return false;
+    quint32 size = 0;
+    for (int i = 0; i < 4; ++i)
+        size = (size << 8) | quint8(bytes[*at + i]);
+    if (size > quint32(InstanceMessage::maxReplyTextBytes)) {
+        *invalid = true;
+        return false;
+    }
+    if (bytes.size() < *at + 4 + qsizetype(size))
+        return false;
+    if (!decodeUtf8(bytes.mid(*at + 4, size), text)) {
+        *invalid = true;
+        return false;
+    }
+    *at += 4 + size;
+    return true;
+}
+
+} // namespace
+
+QByteArray encodeInstanceReply(const TInstanceReply& reply)
+{
+    QByteArray message = instanceAcknowledgement();
+    message += char(quint8(qBound(0, reply.exitCode, 255)));
+    appendText(&message, reply.output);
+    appendText(&message, reply.error);
+    return message;
+}
+
+DecodeState decodeInstanceReply(const QByteArray& bytes, bool ended, TInstanceReply* reply)
+{
+    const QByteArray ack = instanceAcknowledgement();
+    if (!ack.startsWith(bytes.left(ack.size())))
+        return DecodeState::Invalid;
+    if (bytes.size() == ack.size() && ended) {
+        *reply = {};
+        return DecodeState::Complete;
+    }
+    if (bytes.size() <= ack.size())
+        return ended ? DecodeState::Invalid : DecodeState::Incomplete;
+    TInstanceReply read;
+    read.exitCode = quint8(bytes[ack.size()]);
+    qsizetype at = ack.size() + 1;
+    bool invalid = false;
+    if (!readText(bytes, &at, &read.output, &invalid)
+        || !readText(bytes, &at, &read.error, &invalid))
+        return invalid || ended ? DecodeState::Invalid : DecodeState::Incomplete;
+    if (at != bytes.size())
+        return DecodeState::Invalid;
+    *reply = read;
+    return DecodeState::Complete;
+}
+
+bool requestCarriesAll(const TInstanceRequest& request)
+{
+    TInstanceRequest carried;
+    return decodeInstanceRequest(encodeInstanceRequest(request), &carried) == DecodeState::Complete
+        && carried.arguments == request.arguments;
+}
+
 QString canonicalDataPath(const QString& dataFolder)
 {
     const QFileInfo data(QDir::cleanPath(QDir(dataFolder).absolutePath()));

@@ -18,11 +18,24 @@ struct TInstanceRequest {
     bool operator==(const TInstanceRequest&) const = default;
 };
 
+// What the running Corvane answers: an end status for the second start and the texts it
+// prints on standard output and standard error. A start that only brings the window to the
+// front gets the empty reply.
+struct TInstanceReply {
+    int exitCode = 0;
+    QString output;
+    QString error;
+
+    bool operator==(const TInstanceReply&) const = default;
+};
+
 namespace InstanceMessage {
 // Whole messages never exceed this; a peer that sends more is not Corvane.
 constexpr qsizetype maxBytes = 4096;
 // Longest startup id or activation token carried; real ones are under 100 characters.
 constexpr qsizetype maxTokenBytes = 512;
+// Each text of a reply is cut to this many bytes: a list printed by --list stays far below.
+constexpr qsizetype maxReplyTextBytes = 1 << 20;
 } // namespace InstanceMessage
 
 // The request as bytes: "CORVANE", a version byte, the payload's length (2 bytes, big
@@ -42,6 +55,19 @@ DecodeState decodeInstanceRequest(const QByteArray& bytes, TInstanceRequest* req
 
 // The running Corvane's answer once it has taken a request.
 QByteArray instanceAcknowledgement();
+
+// The acknowledgement followed by the reply: the end status (one byte, 0 to 255), then each
+// text as its UTF-8 length (4 bytes, big endian) and bytes. A second start that reads only
+// the acknowledgement still understands it.
+QByteArray encodeInstanceReply(const TInstanceReply& reply);
+
+// Reads an answer so far. Complete also for the acknowledgement alone, followed by the end of
+// the connection (`ended`), which reads as the empty reply.
+DecodeState decodeInstanceReply(const QByteArray& bytes, bool ended, TInstanceReply* reply);
+
+// Whether the request carries all of `arguments`: encodeInstanceRequest leaves off what would
+// not fit.
+bool requestCarriesAll(const TInstanceRequest& request);
 
 // The Data folder as the file system resolves it: symbolic links followed, no trailing
 // separator, "." and ".." gone. A folder not created yet is resolved through its parent, and

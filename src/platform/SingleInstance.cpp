@@ -41,19 +41,28 @@ QString lockErrorText(QLockFile::LockError error)
     }
 }
 
-bool exchange(QLocalSocket& socket, const QByteArray& message, const QDeadlineTimer& deadline)
+bool exchange(QLocalSocket& socket, const QByteArray& message, const QDeadlineTimer& deadline,
+    TInstanceReply* reply)
 {
     socket.write(message);
     if (!socket.waitForBytesWritten(int(deadline.remainingTime())))
         return false;
-    const QByteArray expected = instanceAcknowledgement();
     QByteArray answer;
-    while (answer.size() < expected.size()) {
-        if (!socket.bytesAvailable() && !socket.waitForReadyRead(int(deadline.remainingTime())))
+    for (;;) {
+        answer += socket.readAll();
+        const bool ended = socket.state() != QLocalSocket::ConnectedState;
+        switch (decodeInstanceReply(answer, ended && !socket.bytesAvailable(), reply)) {
+        case DecodeState::Complete:
+            return true;
+        case DecodeState::Invalid:
             return false;
-        answer += socket.read(expected.size() - answer.size());
+        case DecodeState::Incomplete:
+            break;
+        }
+        if (!socket.bytesAvailable() && !socket.waitForReadyRead(int(deadline.remainingTime()))
+            && (socket.state() == QLocalSocket::ConnectedState || deadline.hasExpired()))
+            return false;
     }
-    return answer == expected;
 }
 
 } // namespace
@@ -148,7 +157,7 @@ TSingleInstance::Lock TSingleInstance::tryLockAt(const QString& path, QString* p
     return lock->error() == QLockFile::LockFailedError ? Lock::Held : Lock::Unavailable;
 }
 
-bool TSingleInstance::handOver(const TInstanceRequest& request, bool retryUntilAnswered) const
+bool TSingleInstance::handOver(const TInstanceRequest& request, bool retryUntilAnswered)
 {
     const QByteArray message = encodeInstanceRequest(request);
     const QDeadlineTimer deadline(m_answerTimeoutMs);
@@ -156,7 +165,7 @@ bool TSingleInstance::handOver(const TInstanceRequest& request, bool retryUntilA
         QLocalSocket socket;
         socket.connectToServer(m_socketName);
         if (socket.waitForConnected(int(deadline.remainingTime())))
-            return exchange(socket, message, deadline);
+            return exchange(socket, message, deadline, &m_reply);
         // The holder may still be starting and not listen yet.
         if (retryUntilAnswered)
             QThread::msleep(qMin<qint64>(connectRetryMs, deadline.remainingTime()));
@@ -188,9 +197,17 @@ void TSingleInstance::acceptConnections()
         ++*m_openConnections;
         auto* connection = new TInstanceConnection(
             socket, m_connectionTimeoutMs,
-            [this](const TInstanceRequest& request) { Q_EMIT requested(request); }, this);
+            [this](const TInstanceRequest& request) { return answer(request); }, this);
         connect(connection, &QObject::destroyed, this, [count = m_openConnections] { --*count; });
     }
+}
+
+TInstanceReply TSingleInstance::answer(const TInstanceRequest& request)
+{
+    if (m_answer)
+        return m_answer(request);
+    Q_EMIT requested(request);
+    return {};
 }
 
 } // namespace corvane

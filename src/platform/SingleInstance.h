@@ -4,6 +4,7 @@
 #include "platform/InstanceMessage.h"
 
 #include <QObject>
+#include <functional>
 #include <memory>
 
 class QLocalServer;
@@ -19,13 +20,13 @@ namespace corvane {
 //
 // The listening side takes anything a local peer sends: at most a few kilobytes are kept per
 // connection, a connection that is not a complete request in time is dropped, and only a
-// well-formed request reaches `requested`.
+// well-formed request reaches the answer function (or, without one, `requested`).
 class TSingleInstance : public QObject {
     Q_OBJECT
 public:
     enum class Start {
         Alone, // this process runs; listening for later starts where the socket could be made
-        Handed, // another Corvane runs for this folder and took the request: end with 0
+        Handed, // another Corvane runs for this folder and took the request: end with its reply
         NoAnswer, // the lock is held but its holder did not answer in time: end, touch nothing
     };
 
@@ -35,6 +36,14 @@ public:
     // Takes the lock or hands `request` to its holder. Blocks for at most answerTimeoutMs
     // (plus the lock's few file operations); call before any window exists.
     Start start(const TInstanceRequest& request);
+
+    // What the running Corvane answered when start() handed the request over.
+    const TInstanceReply& reply() const { return m_reply; }
+
+    // Answers the requests of later starts; without one they reach `requested` and get the
+    // empty reply. Runs on the thread of this object, while the peer waits.
+    using Answer = std::function<TInstanceReply(const TInstanceRequest&)>;
+    void setAnswer(Answer answer) { m_answer = std::move(answer); }
 
     // The lock file this process holds (empty when none), the socket it listens on (empty
     // when it does not listen).
@@ -54,7 +63,8 @@ private:
     enum class Lock { Taken, Held, Unavailable };
     Lock takeLock();
     Lock tryLockAt(const QString& path, QString* problem);
-    bool handOver(const TInstanceRequest& request, bool retryUntilAnswered) const;
+    bool handOver(const TInstanceRequest& request, bool retryUntilAnswered);
+    TInstanceReply answer(const TInstanceRequest& request);
     void listen(bool mayRemoveStaleSocket);
     void acceptConnections();
 
@@ -65,6 +75,8 @@ private:
     std::unique_ptr<QLockFile> m_lock;
     QLocalServer* m_server = nullptr;
     std::shared_ptr<int> m_openConnections;
+    Answer m_answer;
+    TInstanceReply m_reply;
     int m_answerTimeoutMs = 1000;
     int m_connectionTimeoutMs = 1000;
 };

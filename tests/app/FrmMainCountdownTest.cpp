@@ -464,3 +464,95 @@ TEST_F(Countdown, WakingFromSuspendTicksAtOnceByTheWallClock)
     EXPECT_EQ(dialogs.shown(), 1);
     EXPECT_FALSE(running());
 }
+
+namespace {
+
+TInstanceReply command(
+    TFormMain& form, CommandKind kind, const char* value = "", const char* message = nullptr)
+{
+    return form.runCommand(
+        {kind, QString::fromUtf8(value), QString::fromUtf8(message), message != nullptr});
+}
+
+} // namespace
+
+// A countdown started from the command line runs as one chosen and started by hand: the
+// pages lock, the tray follows, the alarm is the same.
+TEST_F(Countdown, CommandStartsAListedCountdownAsStartDoes)
+{
+    start();
+    DialogScript dialogs({acceptDialog()});
+    form->setActivePage(TFormMain::ListPage);
+    const TInstanceReply reply = command(*form, CommandKind::Start, "minute");
+    EXPECT_EQ(reply, (TInstanceReply{0, QStringLiteral("Started 'Minute' (00:01:00).\n"), {}}));
+    EXPECT_TRUE(running());
+    EXPECT_EQ(form->countdownState(), TFormMain::CountdownState::Running);
+    EXPECT_TRUE(form->findChild<QWidget*>(QStringLiteral("pnlEnter"))->isHidden());
+    EXPECT_TRUE(form->findChild<QWidget*>(QStringLiteral("pnlList"))->isHidden());
+    EXPECT_EQ(form->findChild<QComboBox*>(QStringLiteral("TopicsCombo"))->currentText(),
+        QStringLiteral("Minute"));
+    tick(30000);
+    EXPECT_EQ(display(), QStringLiteral("00:00:30"));
+    EXPECT_GE(trayIconIndexShown(), 0); // a clock, not the program's icon
+    EXPECT_GT(ticksUntilAlarm(dialogs), 0);
+    EXPECT_EQ(dialogs.texts().value(0), QStringLiteral("A minute"));
+}
+
+TEST_F(Countdown, CommandStartsADurationWithoutTouchingTheList)
+{
+    start();
+    DialogScript dialogs({acceptDialog(), acceptDialog()});
+    auto* tree = form->findChild<QTreeWidget*>(QStringLiteral("StopTreeView"));
+    const int entries = tree->topLevelItem(0)->childCount();
+    EXPECT_EQ(command(*form, CommandKind::Start, "2s", "Stretch").output,
+        QStringLiteral("Started a countdown of 00:00:02.\n"));
+    EXPECT_EQ(ticksUntilAlarm(dialogs), 20);
+    EXPECT_EQ(dialogs.texts().value(0), QStringLiteral("Stretch"));
+    EXPECT_EQ(tree->topLevelItem(0)->childCount(), entries);
+    // The alarm was seen: the next start puts the ended one away as Stop would.
+    EXPECT_EQ(form->countdownState(), TFormMain::CountdownState::Ended);
+    EXPECT_EQ(command(*form, CommandKind::Start, "1").exitCode, 0);
+    for (int n = 0; n < 20 && dialogs.shown() < 2; ++n)
+        tick();
+    EXPECT_EQ(dialogs.texts().value(1), QStringLiteral("Time is up."));
+}
+
+TEST_F(Countdown, CommandsThatCannotBeDoneChangeNothing)
+{
+    start();
+    EXPECT_EQ(command(*form, CommandKind::Pause),
+        failedReply(QStringLiteral("No countdown is running.")));
+    EXPECT_EQ(command(*form, CommandKind::Stop).exitCode, 1);
+    EXPECT_EQ(command(*form, CommandKind::Start, "99:60:00").error,
+        QStringLiteral("Minutes and seconds go up to 59: '99:60:00'."));
+    const std::string huge(100000, 'x');
+    const TInstanceReply unknown = command(*form, CommandKind::Start, huge.c_str());
+    EXPECT_EQ(unknown.exitCode, 1);
+    EXPECT_LT(unknown.error.size(), 200); // the title is not echoed whole
+    EXPECT_EQ(command(*form, CommandKind::Start, "Tea", "x").exitCode, 1);
+    EXPECT_EQ(form->countdownState(), TFormMain::CountdownState::Ready);
+    EXPECT_FALSE(running());
+
+    ASSERT_EQ(command(*form, CommandKind::Start, "Minute").exitCode, 0);
+    EXPECT_EQ(command(*form, CommandKind::Start, "Tea").error,
+        QStringLiteral("A countdown is running (00:01:00 left). Stop it first: corvane --stop"));
+    EXPECT_EQ(form->findChild<QComboBox*>(QStringLiteral("TopicsCombo"))->currentText(),
+        QStringLiteral("Minute"));
+    tick(10000);
+    EXPECT_EQ(command(*form, CommandKind::Pause), TInstanceReply{});
+    EXPECT_EQ(form->countdownState(), TFormMain::CountdownState::Paused);
+    EXPECT_EQ(command(*form, CommandKind::Pause).error,
+        QStringLiteral("The countdown is paused already."));
+    EXPECT_EQ(command(*form, CommandKind::Start, "5m").error,
+        QStringLiteral("A countdown is paused (00:00:50 left). Stop it first: corvane --stop"));
+    EXPECT_EQ(command(*form, CommandKind::Stop), TInstanceReply{});
+    EXPECT_EQ(form->countdownState(), TFormMain::CountdownState::Ready);
+    EXPECT_FALSE(form->findChild<QWidget*>(QStringLiteral("pnlEnter"))->isHidden());
+}
+
+TEST_F(Countdown, CommandListsTheCountdownsWithTheirDurations)
+{
+    start();
+    EXPECT_EQ(command(*form, CommandKind::List),
+        (TInstanceReply{0, QStringLiteral("Tea\t00:00:03\nMinute\t00:01:00\n"), {}}));
+}
