@@ -101,3 +101,45 @@ TEST(InstanceMessage, TheSocketIsAFullPathInTheRuntimeFolderWhileItFitsAnAddress
 }
 
 } // namespace
+
+TEST(InstanceMessage, AReplyCarriesItsStatusAndTextsAndIsReadOnlyWhole)
+{
+    const TInstanceReply reply{1, QStringLiteral("Tee\t00:03:00\n"), QStringLiteral("Grüße ✓")};
+    const QByteArray bytes = encodeInstanceReply(reply);
+    EXPECT_TRUE(bytes.startsWith(instanceAcknowledgement())); // an older second start is content
+    TInstanceReply read;
+    EXPECT_EQ(decodeInstanceReply(bytes, true, &read), DecodeState::Complete);
+    EXPECT_EQ(read, reply);
+    for (qsizetype n = 0; n < bytes.size(); ++n) {
+        EXPECT_EQ(decodeInstanceReply(bytes.left(n), false, &read), DecodeState::Incomplete) << n;
+        // Cut off by the end of the connection, it is no reply...
+        if (n != instanceAcknowledgement().size()) {
+            EXPECT_EQ(decodeInstanceReply(bytes.left(n), true, &read), DecodeState::Invalid) << n;
+        }
+    }
+    // ...except the acknowledgement alone, which an older Corvane sends: the empty reply.
+    read = reply;
+    EXPECT_EQ(decodeInstanceReply(instanceAcknowledgement(), true, &read), DecodeState::Complete);
+    EXPECT_EQ(read, TInstanceReply{});
+
+    EXPECT_EQ(decodeInstanceReply(bytes + 'x', true, &read), DecodeState::Invalid);
+    QByteArray huge = instanceAcknowledgement() + '\0' + QByteArray("\x7f\xff\xff\xff", 4);
+    EXPECT_EQ(decodeInstanceReply(huge, false, &read), DecodeState::Invalid);
+    QByteArray badUtf8
+        = instanceAcknowledgement() + '\0' + QByteArray("\0\0\0\1\xff", 5) + QByteArray(4, '\0');
+    EXPECT_EQ(decodeInstanceReply(badUtf8, true, &read), DecodeState::Invalid);
+    EXPECT_EQ(decodeInstanceReply("HELLO", false, &read), DecodeState::Invalid);
+}
+
+TEST(InstanceMessage, AnOverlongTextIsCutAtACharacterAndTheStatusIsKeptInAByte)
+{
+    const QString long_ = QString(InstanceMessage::maxReplyTextBytes / 2, QChar(0x00e4)) + u'x';
+    TInstanceReply read;
+    ASSERT_EQ(decodeInstanceReply(encodeInstanceReply({300, long_, {}}), true, &read),
+        DecodeState::Complete);
+    EXPECT_EQ(read.exitCode, 255);
+    EXPECT_EQ(read.output, long_.chopped(1));
+    EXPECT_TRUE(requestCarriesAll({{QStringLiteral("corvane"), QStringLiteral("--list")}, {}, {}}));
+    EXPECT_FALSE(requestCarriesAll(
+        {{QStringLiteral("corvane"), QStringLiteral("--start"), QString(5000, u'x')}, {}, {}}));
+}

@@ -96,6 +96,28 @@ TEST_F(SingleInstance, TheSecondStartHandsItsRequestToTheFirstAndEnds)
     EXPECT_EQ(startElsewhere(other.filePath(QStringLiteral("Data")), {}), Start::Alone);
 }
 
+TEST_F(SingleInstance, TheRunningCorvanesAnswerReachesTheSecondStart)
+{
+    m_first.setAnswer([](const TInstanceRequest& request) {
+        return TInstanceReply{3, request.arguments.join(u' '), QStringLiteral("why")};
+    });
+    ASSERT_EQ(m_first.start({}), Start::Alone);
+    std::atomic<bool> done = false;
+    Start result = Start::Alone;
+    TInstanceReply reply;
+    std::thread thread([&] {
+        TSingleInstance instance(data());
+        result = instance.start({{QStringLiteral("corvane"), QStringLiteral("--list")}, {}, {}});
+        reply = instance.reply();
+        done = true;
+    });
+    waitFor([&] { return done.load(); });
+    thread.join();
+    EXPECT_EQ(result, Start::Handed);
+    EXPECT_EQ(reply, (TInstanceReply{3, QStringLiteral("corvane --list"), QStringLiteral("why")}));
+    EXPECT_TRUE(m_received.isEmpty()); // the answer took it
+}
+
 TEST_F(SingleInstance, AHeldLockWithoutAnAnswerEndsTheSecondStartAndLeavesEverything)
 {
     QLockFile held(m_dir.filePath(QStringLiteral("Data.lock")));
