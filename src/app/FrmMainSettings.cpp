@@ -18,7 +18,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QTreeWidgetItem>
 
 namespace corvane {
 
@@ -73,9 +72,6 @@ void TFormMain::LoadSettings()
     reportUnreadScript();
     TranslateForm(this);
     nameControlsForScreenReaders();
-    // The list's root is no designed control, so the script does not reach it; after a switch
-    // in the options window it reads in the new language as it does after a start.
-    listRoot()->setText(0, LangText(QStringLiteral("Captions"), QStringLiteral("Entries")));
     ProgOptions = options;
     m_startPosition = config.readPosition(centredPosition());
     move(m_startPosition);
