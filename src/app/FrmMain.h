@@ -42,7 +42,7 @@ class TPageControl;
 //
 // The handlers are spread by concern: FrmMain.cpp (frame, start, exit), FrmMainPages.cpp
 // (building the pages), FrmMainSettings.cpp, FrmMainList.cpp (editor and list),
-// FrmMainDisplay.cpp (the Display page).
+// FrmMainDisplay.cpp (the Display page), FrmMainKeys.cpp (the keyboard).
 class TFormMain : public QWidget {
 public:
     // Index of each page of TimerControl.
@@ -115,6 +115,10 @@ private:
     void nameControlsForScreenReaders(); // again after each translation
     void connectHandlers();
     void connectEditorHandlers();
+
+    // Keys (FrmMainKeys.cpp): Ctrl+1 to Ctrl+6 and F1 choose pages as their tabs do.
+    void createShortcuts();
+    void showKeysInHints(); // again after each translation
 
     // Frame (FrmMain.cpp).
     void FormCreate();

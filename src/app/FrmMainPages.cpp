@@ -5,6 +5,7 @@
 #include "app/FrmMain.h"
 #include "app/ImageButton.h"
 #include "app/TimeDisplay.h"
+#include "lang/LangScript.h"
 #include "platform/ClockChangeWatch.h"
 #include "platform/ErrorHandler.h"
 #include "platform/NamedControl.h"
@@ -149,6 +150,10 @@ void TFormMain::createDisplayPage()
     // A fixed size keeps its text changes from asking every layout up to the window to
     // recompute, which made the page control repaint the whole window once a second.
     ZeitAnzeigePanel->setFixedSize(225, 49);
+    // Tab reaches it, so a screen reader can be asked for the time left; a click leaves the
+    // focus where it was.
+    ZeitAnzeigePanel->setFocusPolicy(Qt::TabFocus);
+    ZeitAnzeigePanel->setToolTip(QStringLiteral("Time left"));
     ZeitAnzeigePanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     ZeitAnzeigePanel->setAlignment(Qt::AlignCenter);
     QFont timeFont(QStringLiteral("Arial"));
@@ -184,6 +189,7 @@ void TFormMain::createDisplayPage()
         auto* button = new TImageButton(QLatin1String(b.name), Anzeige);
         button->setGeometry(b.left, 88, 65, 33);
         button->glyph()->setToolTip(QLatin1String(b.hint));
+        button->setPressableByKeys(true);
         *b.button = button;
     }
     showDesignPictures();
@@ -211,13 +217,15 @@ void TFormMain::createEnterPage()
         QSpinBox** spin;
         const char* name;
         int maximum;
-    } spins[] = {{&StundenZahl, "StundenZahl", editorMaxHours}, {&Minutenzahl, "Minutenzahl", 59},
-        {&Sekundenzahl, "Sekundenzahl", 59}};
+        const char* hint;
+    } spins[] = {{&StundenZahl, "StundenZahl", editorMaxHours, "Hours"},
+        {&Minutenzahl, "Minutenzahl", 59, "Minutes"},
+        {&Sekundenzahl, "Sekundenzahl", 59, "Seconds"}};
     for (const auto& s : spins) {
         auto* spin = named(new QSpinBox, s.name);
         spin->setRange(0, s.maximum);
         spin->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
-        spin->setAccessibleName(QLatin1String(s.name));
+        spin->setToolTip(QLatin1String(s.hint));
         ZeitBox->layout()->addWidget(spin);
         *s.spin = spin;
     }
@@ -227,7 +235,8 @@ void TFormMain::createEnterPage()
 
     Klangzeile = named(new QLineEdit, "Klangzeile");
     Klangzeile->setReadOnly(true);
-    Klangzeile->setFocusPolicy(Qt::NoFocus);
+    // Not clicked into, as it only shows the file; Tab reaches it so the name can be read out.
+    Klangzeile->setFocusPolicy(Qt::TabFocus);
     QPalette pal = Klangzeile->palette();
     pal.setColor(QPalette::Base, pal.color(QPalette::Window));
     Klangzeile->setPalette(pal);
@@ -258,7 +267,6 @@ void TFormMain::createListPage()
     StopTreeView->setIndentation(19);
     StopTreeView->setUniformRowHeights(true); // keeps long lists quick to lay out
     StopTreeView->setRootIsDecorated(false); // the root has no expand button
-    StopTreeView->setAccessibleName(QStringLiteral("Countdowns"));
     // The selection stays visible when the tree has no focus.
     QPalette pal = StopTreeView->palette();
     for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
@@ -301,14 +309,22 @@ void TFormMain::createExitButton()
     ExitButton->setGeometry(0, TimerControl->height(), formWidth, exitHeight);
 }
 
-// Controls without a caption are named after their hint, in the current language, so a
-// screen reader can say what they are.
+// Controls without a caption are named after their hint or the box that holds them, in the
+// current language, so a screen reader can say what they are. The keys that reach them are
+// added to the hints afterwards (showKeysInHints), not to the names.
 void TFormMain::nameControlsForScreenReaders()
 {
     for (QWidget* control :
-        std::initializer_list<QWidget*>{TopicsCombo, StartButton->glyph(), PauseButton->glyph(),
-            StopButton->glyph(), KlangSuchKnopf, EintragsKnopf, RenameButton, DeleteButton})
+        std::initializer_list<QWidget*>{TopicsCombo, KlangSuchKnopf, EintragsKnopf, RenameButton,
+            DeleteButton, StundenZahl, Minutenzahl, Sekundenzahl, ZeitAnzeigePanel})
         control->setAccessibleName(control->toolTip());
+    const std::pair<QWidget*, QGroupBox*> boxed[]
+        = {{USchriftEdit, USchriftBox}, {TextZeile, TextAnzeige}, {Klangzeile, Klangdatei}};
+    for (const auto& [control, box] : boxed)
+        control->setAccessibleName(box->title().remove(QLatin1Char('&')));
+    StopTreeView->setAccessibleName(
+        LangText(QStringLiteral("Captions"), QStringLiteral("Countdowns")));
+    showKeysInHints();
 }
 
 void TFormMain::connectHandlers()
@@ -320,6 +336,7 @@ void TFormMain::connectHandlers()
     }));
     connectEditorHandlers();
     connectCountdownHandlers();
+    createShortcuts();
 }
 
 void TFormMain::connectEditorHandlers()

@@ -153,10 +153,32 @@ void TTimeDisplay::paintEvent(QPaintEvent* event)
     painter.fillRect(rect(), palette().brush(backgroundRole()));
     if (drawFromGlyphs(painter)) {
         drawFrame(&painter);
+        drawFocusFrame(painter);
         return;
     }
     painter.end();
     QLabel::paintEvent(event);
+    if (hasFocus()) {
+        QPainter over(this);
+        drawFocusFrame(over);
+    }
+}
+
+void TTimeDisplay::drawFocusFrame(QPainter& painter)
+{
+    if (!hasFocus())
+        return;
+    // In the text's colour, which the theme chose to stand out from the background.
+    painter.setPen(QPen(palette().color(foregroundRole()), 1, Qt::DotLine));
+    painter.drawRect(contentsRect().adjusted(2, 2, -3, -3));
+}
+
+void TTimeDisplay::focusInEvent(QFocusEvent* event)
+{
+    // Set before Qt tells the screen reader of the focus, so the reader finds the time
+    // shown now; setting it sends the change to a reader that has the old one.
+    setAccessibleDescription(text());
+    QLabel::focusInEvent(event);
 }
 
 void TTimeDisplay::changeEvent(QEvent* event)

@@ -12,6 +12,11 @@ namespace corvane {
 // A "HH:mm:ss" text is drawn from glyphs, advances and kerning looked up once, instead of
 // being shaped anew every second; any other text, or a font that substitutes glyphs in
 // context, is drawn as a label would. It looks exactly like the label either way.
+//
+// Where it takes the focus (the Display page), it shows the focus as a frame in its text
+// colour, and a screen reader hears its name ("Time left") with the time it shows as the
+// description, which is brought up to date as the focus arrives: updating it every second
+// would have the reader talk all through the countdown.
 class TTimeDisplay : public QLabel {
 public:
     explicit TTimeDisplay(const QString& text, QWidget* parent = nullptr);
@@ -22,11 +27,13 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     enum class Glyphs { Unknown, Usable, Unusable };
     void prepareGlyphs();
     bool drawFromGlyphs(QPainter& painter);
+    void drawFocusFrame(QPainter& painter);
 
     // The places of a text's glyphs and the width of the line they make.
     qreal place(const QString& text, QList<QPointF>* positions) const;

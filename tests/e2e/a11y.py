@@ -49,6 +49,10 @@ def name_of(node):
     return safe(lambda: node.name, "") or ""
 
 
+def description_of(node):
+    return safe(lambda: node.description, "") or ""
+
+
 def has_state(node, state):
     states = safe(lambda: node.getState())
     return states is not None and states.contains(state)

@@ -1,10 +1,12 @@
 // Corvane — SPDX-License-Identifier: GPL-3.0-or-later
 #include "lang/MessDlg.h"
 
+#include "FocusChain.h"
 #include "TestSupport.h"
 #include "lang/GradientRows.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -317,3 +319,30 @@ TEST(FillGradient, ResolvesSystemColoursAndFillsEveryRow)
 }
 
 } // namespace
+
+TEST_F(MessDlgTest, TabReachesEveryPartOfEveryDialogAndAMessageIsAnAlert)
+{
+    QList<QStringList> parts;
+    QList<QAccessible::Role> roles;
+    const auto look = [&](QDialog& d) {
+        EXPECT_EQ(corvane::test::passedByTab(&d), QStringList()) << d.windowTitle().toStdString();
+        QStringList names;
+        for (QWidget* w : corvane::test::workingControls(&d))
+            names << (w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
+                                                : w->objectName());
+        parts << names;
+        roles << QAccessible::queryAccessibleInterface(&d)->role();
+        d.reject();
+    };
+    DialogScript dialogs({look, look, look});
+    MsgDialog(QStringLiteral("Sure?"), QString(), DlgKind::Confirmation);
+    InputDialog(QStringLiteral("Name:"));
+    SelectDialog(QStringLiteral("Language:"), QStringLiteral("English,German"));
+    ASSERT_EQ(parts.size(), 3);
+    EXPECT_EQ(parts[0].count(QStringLiteral("QPushButton")), 2); // Yes and No
+    EXPECT_TRUE(parts[1].contains(QStringLiteral("InputEdit")));
+    EXPECT_EQ(parts[1].count(QStringLiteral("QPushButton")), 2); // OK and Cancel
+    EXPECT_TRUE(parts[2].contains(QStringLiteral("SelectListBox")));
+    // A screen reader announces a message as an alert when it shows.
+    EXPECT_EQ(roles[0], QAccessible::AlertMessage);
+}
