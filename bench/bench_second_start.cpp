@@ -173,6 +173,53 @@ void BM_SecondStartToItsExit(benchmark::State& state)
 }
 BENCHMARK(BM_SecondStartToItsExit)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 
+// A command from a second start: from its start until it ends, which it does once the running
+// Corvane has done the command and answered. The countdown is stopped again between the
+// iterations, outside the measured time.
+void BM_CommandToTheRunningCorvane(benchmark::State& state)
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+        state.SkipWithError("needs an X display: Xvfb :93 &, then DISPLAY=:93 bench_second_start");
+        return;
+    }
+    QTemporaryDir home;
+    makeBenchHome(home, "English");
+    qputenv("XDG_RUNTIME_DIR", home.path().toLocal8Bit());
+    QProcess first;
+    QProcessEnvironment traced = QProcessEnvironment::systemEnvironment();
+    traced.insert(QStringLiteral("CORVANE_TRACE_STARTUP"), QStringLiteral("1"));
+    first.setProcessEnvironment(traced);
+    first.setReadChannel(QProcess::StandardError);
+    first.start(QStringLiteral(CORVANE_EXECUTABLE), {});
+    if (!waitForLine(first, QRegularExpression(QStringLiteral("^startup: first paint")))
+             .hasMatch()) {
+        state.SkipWithError("the first Corvane did not come up");
+        return;
+    }
+    const auto command = [](const QStringList& arguments) {
+        QProcess second;
+        second.start(QStringLiteral(CORVANE_EXECUTABLE), arguments);
+        second.waitForFinished(5000);
+        return second.exitStatus() == QProcess::NormalExit ? second.exitCode() : -1;
+    };
+    for (auto _ : state) {
+        QElapsedTimer clock;
+        clock.start();
+        const int status = command({QStringLiteral("--start"), QStringLiteral("1h")});
+        state.SetIterationTime(double(clock.nsecsElapsed()) / 1e9);
+        if (status != 0 || command({QStringLiteral("--stop")}) != 0) {
+            state.SkipWithError("the running Corvane did not do the command");
+            break;
+        }
+    }
+    first.terminate();
+    first.waitForFinished(5000);
+}
+BENCHMARK(BM_CommandToTheRunningCorvane)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20);
+
 } // namespace
 
 int main(int argc, char** argv)
