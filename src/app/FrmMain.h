@@ -3,6 +3,7 @@
 
 #include "app/ThemeLook.h"
 #include "platform/Clock.h"
+#include "platform/Notifier.h"
 #include "platform/ShellNotifyIcon.h"
 #include "platform/SoundPlayer.h"
 #include "timelist/TimelistFile.h"
@@ -14,6 +15,7 @@
 #include <memory>
 
 class QComboBox;
+class QDBusConnection;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -41,14 +43,18 @@ class TPageControl;
 //
 // The handlers are spread by concern: FrmMain.cpp (frame, start, exit), FrmMainPages.cpp
 // (building the pages), FrmMainSettings.cpp, FrmMainList.cpp (editor and list),
-// FrmMainDisplay.cpp (the Display page).
+// FrmMainDisplay.cpp (the Display page), FrmMainCountdown.cpp (the countdown and its alarm),
+// FrmMainTray.cpp (the tray icon, the window's placement, the desktop notification).
 class TFormMain : public QWidget {
 public:
     // Index of each page of TimerControl.
     enum Page { DisplayPage, EnterPage, ListPage, HelpPage, OptionsPage, AboutPage };
 
-    explicit TFormMain(
-        std::unique_ptr<SoundBackend> sound = makeSoundEffectBackend(), QWidget* parent = nullptr);
+    // notifier: where an alarm goes when the window is out of sight (see AlarmNotice.h);
+    // none means makeDesktopNotifier on the session bus, made only at the first alarm that
+    // needs it.
+    explicit TFormMain(std::unique_ptr<SoundBackend> sound = makeSoundEffectBackend(),
+        std::unique_ptr<TNotifier> notifier = nullptr, QWidget* parent = nullptr);
     ~TFormMain() override;
 
     // Reads Data/CORVANE.INI into ProgOptions and applies it; the first start asks for the
@@ -88,6 +94,9 @@ public:
     // What a second start of Corvane asks for: the window back from the tray or from being
     // minimised, raised and active — the way a left click on the tray icon brings it.
     void bringToFront();
+    // The notification of the alarm was clicked: the window to the front as above, and the
+    // alarm dialog, while it is open, in front of it.
+    void alarmNotificationActivated(const QString& activationToken);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -157,7 +166,12 @@ private:
     void setProgressHeight(int height);
     int progressFrameHeight() const;
 
-    // Tray (FrmMainTray.cpp).
+    // Tray and the desktop notification (FrmMainTray.cpp).
+    bool alarmOutOfSight() const;
+    TNotifier& alarmNotifier();
+    void connectNotifier();
+    void notifyAlarm(const QString& title, const QString& message);
+    void closeAlarmNotification();
     void addTrayIcon();
     void updateTrayIcon(int index);
     void showApplicationIcon();
@@ -226,6 +240,7 @@ private:
     bool SuspendTopmost = false;
 
     SoundPlayer m_sound;
+    std::unique_ptr<TNotifier> m_notifier; // made at the first alarm that needs it
 
     std::unique_ptr<TimelistFile> m_timelist;
     bool m_settingsRefused = false; // the settings file is there but was not read
@@ -239,5 +254,10 @@ private:
 
 // The main window of the run.
 extern TFormMain* FormMain;
+
+// Corvane's desktop notifications on this bus (the session bus, or a test's own): as
+// "Corvane", with its icon by name where it is installed in the icon theme, else the picture
+// drawn in code, and its desktop entry.
+std::unique_ptr<TNotifier> makeDesktopNotifier(const QDBusConnection& bus);
 
 } // namespace corvane

@@ -14,6 +14,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QSpinBox>
 #include <cmath>
 
@@ -101,6 +102,7 @@ void TFormMain::StopImageMouseDown()
 void TFormMain::StopImageMouseUp()
 {
     Timer1->stop();
+    closeAlarmNotification();
     for (QSpinBox* spin : {StundenZahl, Minutenzahl, Sekundenzahl})
         spin->setValue(0);
     ShowEditorTime();
@@ -146,7 +148,14 @@ void TFormMain::endSequence()
     PauseButton->setGlyphEnabled(false);
     if (!SoundFile.isEmpty())
         m_sound.PlaySound(SoundFile);
-    MsgDialog(TextZeile->text(), windowTitle() + QLatin1String(" Alarm"), DlgKind::Information);
+    const QString title = windowTitle() + QLatin1String(" Alarm");
+    // Sent before the dialog, which runs its own loop until it is answered, and taken back
+    // once it is: the alarm has been seen.
+    notifyAlarm(title, TextZeile->text());
+    {
+        const auto seen = qScopeGuard([this] { closeAlarmNotification(); });
+        MsgDialog(TextZeile->text(), title, DlgKind::Information);
+    }
     setProgressHeight(progressFrameHeight() - 2);
     showApplicationIcon();
     TopicsComboCloseUp();
