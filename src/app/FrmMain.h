@@ -94,9 +94,6 @@ public:
     // What a second start of Corvane asks for: the window back from the tray or from being
     // minimised, raised and active — the way a left click on the tray icon brings it.
     void bringToFront();
-    // The notification of the alarm was clicked: the window to the front as above, and the
-    // alarm dialog, while it is open, in front of it.
-    void alarmNotificationActivated(const QString& activationToken);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -172,6 +169,9 @@ private:
     void connectNotifier();
     void notifyAlarm(const QString& title, const QString& message);
     void closeAlarmNotification();
+    // The notification of the alarm was clicked: the window to the front as bringToFront
+    // brings it, and the alarm dialog, while it is open, in front of it.
+    void alarmNotificationActivated(const QString& activationToken);
     void addTrayIcon();
     void updateTrayIcon(int index);
     void showApplicationIcon();

@@ -21,7 +21,10 @@ import tempfile
 import time
 import traceback
 
-import dbus
+try:
+    import dbus
+except ImportError:  # checked in main()
+    dbus = None
 
 from corvane_e2e import Session, StepFailed, user_env
 from desktop import Desktop
@@ -218,6 +221,8 @@ def out_of_time(signum, frame):
 def main():
     corvane_path, screens = sys.argv[1], sys.argv[2]
     missing = [tool for tool in TOOLS if not shutil.which(tool)]
+    if dbus is None:
+        missing.append("python3-dbus")
     if missing:
         print("skipped: missing %s; tools/packages.sh names the Debian packages" % ", ".join(missing))
         return 77
