@@ -21,10 +21,14 @@ namespace corvane {
 
 TFormMain* FormMain = nullptr;
 
-TFormMain::TFormMain(std::unique_ptr<SoundBackend> sound, QWidget* parent)
+TFormMain::TFormMain(
+    std::unique_ptr<SoundBackend> sound, std::unique_ptr<TNotifier> notifier, QWidget* parent)
     : QWidget(parent)
     , m_sound(std::move(sound))
+    , m_notifier(std::move(notifier))
 {
+    if (m_notifier)
+        connectNotifier();
     FormMain = this;
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(QStringLiteral("Corvane"));

@@ -4,6 +4,7 @@
 #include "app/CommandLine.h"
 #include "app/ThemeLook.h"
 #include "platform/Clock.h"
+#include "platform/Notifier.h"
 #include "platform/ShellNotifyIcon.h"
 #include "platform/SoundPlayer.h"
 #include "timelist/TimelistFile.h"
@@ -15,6 +16,7 @@
 #include <memory>
 
 class QComboBox;
+class QDBusConnection;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -42,14 +44,19 @@ class TPageControl;
 //
 // The handlers are spread by concern: FrmMain.cpp (frame, start, exit), FrmMainPages.cpp
 // (building the pages), FrmMainSettings.cpp, FrmMainList.cpp (editor and list),
-// FrmMainDisplay.cpp (the Display page), FrmMainKeys.cpp (the keyboard).
+// FrmMainDisplay.cpp (the Display page), FrmMainCountdown.cpp (the countdown and its alarm),
+// FrmMainTray.cpp (the tray icon, the window's placement, the desktop notification),
+// FrmMainKeys.cpp (the keyboard), FrmMainCommands.cpp (the command line).
 class TFormMain : public QWidget {
 public:
     // Index of each page of TimerControl.
     enum Page { DisplayPage, EnterPage, ListPage, HelpPage, OptionsPage, AboutPage };
 
-    explicit TFormMain(
-        std::unique_ptr<SoundBackend> sound = makeSoundEffectBackend(), QWidget* parent = nullptr);
+    // notifier: where an alarm goes when the window is out of sight (see AlarmNotice.h);
+    // none means makeDesktopNotifier on the session bus, made only at the first alarm that
+    // needs it.
+    explicit TFormMain(std::unique_ptr<SoundBackend> sound = makeSoundEffectBackend(),
+        std::unique_ptr<TNotifier> notifier = nullptr, QWidget* parent = nullptr);
     ~TFormMain() override;
 
     // Reads Data/CORVANE.INI into ProgOptions and applies it; the first start asks for the
@@ -176,7 +183,15 @@ private:
     TInstanceReply stopCommand();
     QString listText() const;
 
-    // Tray (FrmMainTray.cpp).
+    // Tray and the desktop notification (FrmMainTray.cpp).
+    bool alarmOutOfSight() const;
+    TNotifier& alarmNotifier();
+    void connectNotifier();
+    void notifyAlarm(const QString& title, const QString& message);
+    void closeAlarmNotification();
+    // The notification of the alarm was clicked: the window to the front as bringToFront
+    // brings it, and the alarm dialog, while it is open, in front of it.
+    void alarmNotificationActivated(const QString& activationToken);
     void addTrayIcon();
     void updateTrayIcon(int index);
     void showApplicationIcon();
@@ -245,6 +260,7 @@ private:
     bool SuspendTopmost = false;
 
     SoundPlayer m_sound;
+    std::unique_ptr<TNotifier> m_notifier; // made at the first alarm that needs it
 
     std::unique_ptr<TimelistFile> m_timelist;
     bool m_settingsRefused = false; // the settings file is there but was not read
@@ -259,5 +275,10 @@ private:
 
 // The main window of the run.
 extern TFormMain* FormMain;
+
+// Corvane's desktop notifications on this bus (the session bus, or a test's own): as
+// "Corvane", with its icon by name where it is installed in the icon theme, else the picture
+// drawn in code, and its desktop entry.
+std::unique_ptr<TNotifier> makeDesktopNotifier(const QDBusConnection& bus);
 
 } // namespace corvane

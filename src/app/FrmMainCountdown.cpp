@@ -14,6 +14,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <QSpinBox>
 #include <cmath>
@@ -102,6 +103,7 @@ void TFormMain::StopImageMouseDown()
 void TFormMain::StopImageMouseUp()
 {
     Timer1->stop();
+    closeAlarmNotification();
     for (QSpinBox* spin : {StundenZahl, Minutenzahl, Sekundenzahl})
         spin->setValue(0);
     ShowEditorTime();
@@ -147,9 +149,14 @@ void TFormMain::endSequence()
     PauseButton->setGlyphEnabled(false);
     if (!SoundFile.isEmpty())
         m_sound.PlaySound(SoundFile);
+    const QString title = windowTitle() + QLatin1String(" Alarm");
+    // Sent before the dialog, which runs its own loop until it is answered, and taken back
+    // once it is: the alarm has been seen.
+    notifyAlarm(title, TextZeile->text());
     {
+        const auto seen = qScopeGuard([this] { closeAlarmNotification(); });
         const QScopedValueRollback<bool> showing(m_alarmShowing, true);
-        MsgDialog(TextZeile->text(), windowTitle() + QLatin1String(" Alarm"), DlgKind::Information);
+        MsgDialog(TextZeile->text(), title, DlgKind::Information);
     }
     setProgressHeight(progressFrameHeight() - 2);
     showApplicationIcon();

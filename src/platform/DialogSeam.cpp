@@ -22,6 +22,10 @@ SeamState& state()
 
 int DialogSeam::exec(QDialog& dialog)
 {
+    // Answering a dialog closes it, and Qt ends the program when the last window on screen
+    // closes: the alarm's dialog, answered while the main window is hidden in the tray, would
+    // end Corvane without saving. Only closing the main window ends it.
+    dialog.setAttribute(Qt::WA_QuitOnClose, false);
     const SeamState& s = state();
     if (s.answerer) {
         QPointer<QDialog> guard(&dialog);

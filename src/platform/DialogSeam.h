@@ -14,7 +14,8 @@ class DialogSeam {
 public:
     using Answerer = std::function<void(QDialog&)>;
 
-    // Shows the dialog modally and returns its result code.
+    // Shows the dialog modally and returns its result code. Closing it never ends the
+    // program, also when it was the only window on screen.
     static int exec(QDialog& dialog);
 
     // Installed by tests; empty means dialogs are shown to the user.

@@ -21,7 +21,7 @@ FIELDS = {
     "Homepage": "https://corvane.org",
 }
 # What the program cannot start without; the rest follows from these.
-NEEDED = ("libqt6widgets6", "libqt6multimedia6", "libqt6printsupport6", "libc6")
+NEEDED = ("libqt6widgets6", "libqt6multimedia6", "libqt6printsupport6", "libqt6dbus6", "libc6")
 
 
 def run(*command):

@@ -195,6 +195,9 @@ TEXTS = [
     ("Messages", "Line %2 of the theme file %1 is not a whole number.",
      "Line %2 of the theme file %1 is not a whole number.",
      "Zeile %2 der Design-Datei %1 ist keine ganze Zahl."),
+    # The action of the desktop notification that an alarm sends while the window is out of
+    # sight; it brings the window to the front.
+    ("Messages", "Show Corvane", "Show Corvane", "Corvane anzeigen"),
     # The help search prompt "Please enter text (F3 = repeat search):" is looked up under a
     # key that holds "=", which ends a key in this format, so no script can translate it.
 
