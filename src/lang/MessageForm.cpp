@@ -100,7 +100,26 @@ bool TMessageForm::event(QEvent* e)
     // The standard box re-computes its size on every layout request; a prompt keeps its own.
     if (m_prompt && e->type() == QEvent::LayoutRequest)
         return QDialog::event(e);
-    return QMessageBox::event(e);
+    const bool handled = QMessageBox::event(e);
+    if (!m_prompt && e->type() == QEvent::LayoutRequest)
+        widenForTitle();
+    return handled;
+}
+
+// The standard box leaves room for the title's text only, so with a short message ("Tea is
+// ready") window managers cut "Corvane Alarm" to make room for their icon and buttons.
+void TMessageForm::widenForTitle()
+{
+    QFont bold = font();
+    bold.setBold(true);
+    // Title bars use the desktop's font, commonly a third larger than the dialog's; beside
+    // the text go the window manager's icon, three buttons and margins.
+    constexpr int decoration = 120;
+    const int wanted = QFontMetrics(bold).horizontalAdvance(windowTitle()) * 4 / 3 + decoration;
+    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    const int limit = s ? s->availableGeometry().width() / 2 : wanted;
+    if (width() < wanted && wanted <= limit)
+        setFixedSize(wanted, height());
 }
 
 void TMessageForm::showEvent(QShowEvent* e)
@@ -108,6 +127,8 @@ void TMessageForm::showEvent(QShowEvent* e)
     QMessageBox::showEvent(e);
     if (m_prompt)
         applyPromptGeometry();
+    else
+        widenForTitle();
     centreOnScreen();
 }
 

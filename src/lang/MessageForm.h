@@ -42,6 +42,7 @@ private:
     void applyLook();
     void applyPromptGeometry();
     void centreOnScreen();
+    void widenForTitle();
 
     QLabel* m_label = nullptr;
     QLabel* m_picture = nullptr;

@@ -123,6 +123,27 @@ TEST_F(MessDlgTest, CaptionsComeFromDlgTextsAndEmptyOnesFallBackToEnglish)
     EXPECT_EQ(DlgTexts[DlgText::OK], "OK");
 }
 
+// A short message must not make the box too narrow for its title beside a window manager's
+// icon and buttons; a long title does not make it wider than half the screen.
+TEST_F(MessDlgTest, AShortMessageLeavesRoomForTheTitle)
+{
+    QList<int> widths;
+    QList<int> titleWidths;
+    const auto measure = [&](QDialog& d) {
+        QFont bold = d.font();
+        bold.setBold(true);
+        widths << d.width();
+        titleWidths << QFontMetrics(bold).horizontalAdvance(d.windowTitle());
+        d.accept();
+    };
+    DialogScript script({measure, measure});
+    MsgDialog("Tea", "Corvane Alarm", "I");
+    MsgDialog("Tea", QString(400, u'W'), "I");
+    ASSERT_EQ(widths.size(), 2);
+    EXPECT_GE(widths[0], titleWidths[0] + 120);
+    EXPECT_LT(widths[1], titleWidths[1]);
+}
+
 struct AnswerCase {
     const char* name;
     QString kind;
