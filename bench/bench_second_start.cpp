@@ -93,6 +93,20 @@ bool putAway(const QString& window)
     return unchanged >= 5;
 }
 
+// Starts the running Corvane on a fresh program folder, tracing, and waits for its first paint.
+bool startFirst(QTemporaryDir& home, QProcess& first)
+{
+    makeBenchHome(home, "English");
+    qputenv("XDG_RUNTIME_DIR", home.path().toLocal8Bit());
+    QProcessEnvironment traced = QProcessEnvironment::systemEnvironment();
+    traced.insert(QStringLiteral("CORVANE_TRACE_STARTUP"), QStringLiteral("1"));
+    first.setProcessEnvironment(traced);
+    first.setReadChannel(QProcess::StandardError);
+    first.start(QStringLiteral(CORVANE_EXECUTABLE), {});
+    return waitForLine(first, QRegularExpression(QStringLiteral("^startup: first paint")))
+        .hasMatch();
+}
+
 enum class Until { Active, SecondEnded };
 
 void secondStart(benchmark::State& state, Until until)
@@ -103,16 +117,8 @@ void secondStart(benchmark::State& state, Until until)
         return;
     }
     QTemporaryDir home;
-    makeBenchHome(home, "English");
-    qputenv("XDG_RUNTIME_DIR", home.path().toLocal8Bit());
     QProcess first;
-    QProcessEnvironment traced = QProcessEnvironment::systemEnvironment();
-    traced.insert(QStringLiteral("CORVANE_TRACE_STARTUP"), QStringLiteral("1"));
-    first.setProcessEnvironment(traced);
-    first.setReadChannel(QProcess::StandardError);
-    first.start(QStringLiteral(CORVANE_EXECUTABLE), {});
-    if (!waitForLine(first, QRegularExpression(QStringLiteral("^startup: first paint")))
-             .hasMatch()) {
+    if (!startFirst(home, first)) {
         state.SkipWithError("the first Corvane did not come up");
         return;
     }
@@ -183,16 +189,8 @@ void BM_CommandToTheRunningCorvane(benchmark::State& state)
         return;
     }
     QTemporaryDir home;
-    makeBenchHome(home, "English");
-    qputenv("XDG_RUNTIME_DIR", home.path().toLocal8Bit());
     QProcess first;
-    QProcessEnvironment traced = QProcessEnvironment::systemEnvironment();
-    traced.insert(QStringLiteral("CORVANE_TRACE_STARTUP"), QStringLiteral("1"));
-    first.setProcessEnvironment(traced);
-    first.setReadChannel(QProcess::StandardError);
-    first.start(QStringLiteral(CORVANE_EXECUTABLE), {});
-    if (!waitForLine(first, QRegularExpression(QStringLiteral("^startup: first paint")))
-             .hasMatch()) {
+    if (!startFirst(home, first)) {
         state.SkipWithError("the first Corvane did not come up");
         return;
     }

@@ -268,7 +268,7 @@ bool themeIconInstalled(const QString& name, const QStringList& dataDirs)
 
 QStringList xdgDataDirs()
 {
-    // Relative entries are invalid by the base-directory specification and are left out.
+    // Relative entries mean nothing to other programs either, so they are left out.
     QStringList dirs;
     QString home = qEnvironmentVariable("XDG_DATA_HOME");
     if (!QDir::isAbsolutePath(home))
