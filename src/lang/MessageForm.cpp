@@ -100,10 +100,7 @@ bool TMessageForm::event(QEvent* e)
     // The standard box re-computes its size on every layout request; a prompt keeps its own.
     if (m_prompt && e->type() == QEvent::LayoutRequest)
         return QDialog::event(e);
-    const bool handled = QMessageBox::event(e);
-    if (!m_prompt && e->type() == QEvent::LayoutRequest)
-        widenForTitle();
-    return handled;
+    return QMessageBox::event(e);
 }
 
 // The standard box leaves room for the title's text only, so with a short message ("Tea is
@@ -118,8 +115,13 @@ void TMessageForm::widenForTitle()
     const int wanted = QFontMetrics(bold).horizontalAdvance(windowTitle()) * 4 / 3 + decoration;
     const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
     const int limit = s ? s->availableGeometry().width() / 2 : wanted;
-    if (width() < wanted && wanted <= limit)
-        setFixedSize(wanted, height());
+    // The box sizes itself after its layout on every change, so the room goes to the label,
+    // which the layout then counts.
+    if (m_label && width() < wanted && wanted <= limit) {
+        m_label->setMinimumWidth(m_label->width() + wanted - width());
+        QEvent relayout(QEvent::LayoutRequest);
+        QMessageBox::event(&relayout);
+    }
 }
 
 void TMessageForm::showEvent(QShowEvent* e)
