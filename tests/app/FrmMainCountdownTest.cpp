@@ -2,7 +2,7 @@
 // The countdown, driven tick by tick with the clock in the test's hand.
 #include "app/FrmMain.h"
 
-#include "ProgramFolderFixture.h"
+#include "ClockedMainWindow.h"
 #include "TimeZoneScope.h"
 #include "app/ImageButton.h"
 #include "app/TrayIcons.h"
@@ -38,24 +38,14 @@ private:
     QStringList* m_played;
 };
 
-class Countdown : public ProgramFolderFixture {
+class Countdown : public ClockedMainWindow {
 protected:
     void SetUp() override
     {
-        ProgramFolderFixture::SetUp();
-        writeIni("[Language]\r\nFile=English.lng\r\n[General]\r\nOption 3=0\r\n");
-        writeBytes(m_home.filePath(QStringLiteral("Data/Timelist.dat")),
+        ClockedMainWindow::SetUp();
+        prepare(
             "Entries\r\n\tTea\r\n\t\t00:00:03\r\n\t\tTea is ready\r\n\t\t/no/such.wav\r\n\t\t3\r\n"
             "\tMinute\r\n\t\t00:01:00\r\n\t\tA minute\r\n\t\t\r\n\t\t60\r\n");
-        m_now = QDateTime(QDate(2026, 12, 7), QTime(10, 0));
-        Clock::setSource([this] { return m_now; });
-    }
-    void TearDown() override
-    {
-        form.reset();
-        Clock::setSource({});
-        TTimer::setMonotonic({});
-        ProgramFolderFixture::TearDown();
     }
     void start() { form = std::make_unique<TFormMain>(std::make_unique<FakeSound>(&played)); }
 
@@ -110,7 +100,6 @@ protected:
         return shown == applicationIconImage(16) ? -1 : -2;
     }
 
-    QDateTime m_now;
     QStringList played;
     std::unique_ptr<TFormMain> form;
 };

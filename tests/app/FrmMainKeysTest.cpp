@@ -3,8 +3,8 @@
 // the page keys, Tab through every page, and what a screen reader hears there.
 #include "app/FrmMain.h"
 
+#include "ClockedMainWindow.h"
 #include "FocusChain.h"
-#include "ProgramFolderFixture.h"
 #include "app/ImageButton.h"
 #include "options/CVForm.h"
 #include "platform/PageControl.h"
@@ -26,22 +26,12 @@ using namespace corvane::test;
 
 namespace {
 
-class MainWindowKeys : public ProgramFolderFixture {
+class MainWindowKeys : public ClockedMainWindow {
 protected:
     void SetUp() override
     {
-        ProgramFolderFixture::SetUp();
-        writeIni("[Language]\r\nFile=English.lng\r\n[General]\r\nOption 3=0\r\n");
-        writeBytes(m_home.filePath(QStringLiteral("Data/Timelist.dat")),
-            "Entries\r\n\tTea\r\n\t\t00:00:03\r\n\t\tTea is ready\r\n\t\t\r\n\t\t3\r\n");
-        m_now = QDateTime(QDate(2026, 12, 7), QTime(10, 0));
-        Clock::setSource([this] { return m_now; });
-    }
-    void TearDown() override
-    {
-        form.reset();
-        Clock::setSource({});
-        ProgramFolderFixture::TearDown();
+        ClockedMainWindow::SetUp();
+        prepare("Entries\r\n\tTea\r\n\t\t00:00:03\r\n\t\tTea is ready\r\n\t\t\r\n\t\t3\r\n");
     }
     // Shortcuts and Tab reach the active window only.
     void start()
@@ -84,7 +74,6 @@ protected:
         return QKeySequence(key).toString(QKeySequence::NativeText);
     }
 
-    QDateTime m_now;
     std::unique_ptr<TFormMain> form;
 };
 

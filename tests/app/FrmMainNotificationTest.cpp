@@ -4,9 +4,9 @@
 // the window back.
 #include "app/FrmMain.h"
 
+#include "ClockedMainWindow.h"
 #include "EnvScope.h"
 #include "PrivateBus.h"
-#include "ProgramFolderFixture.h"
 #include "app/AlarmNotice.h"
 #include "app/ImageButton.h"
 #include "platform/Timer.h"
@@ -37,22 +37,12 @@ public:
     int closes = 0;
 };
 
-class AlarmNotification : public ProgramFolderFixture {
+class AlarmNotification : public ClockedMainWindow {
 protected:
     void SetUp() override
     {
-        ProgramFolderFixture::SetUp();
-        writeIni("[Language]\r\nFile=English.lng\r\n[General]\r\nOption 3=0\r\n");
-        writeBytes(m_home.filePath(QStringLiteral("Data/Timelist.dat")),
-            "Entries\r\n\tTea\r\n\t\t00:00:03\r\n\t\tTea & cake\r\n\t\t\r\n\t\t3\r\n");
-        m_now = QDateTime(QDate(2026, 12, 7), QTime(10, 0));
-        Clock::setSource([this] { return m_now; });
-    }
-    void TearDown() override
-    {
-        form.reset();
-        Clock::setSource({});
-        ProgramFolderFixture::TearDown();
+        ClockedMainWindow::SetUp();
+        prepare("Entries\r\n\tTea\r\n\t\t00:00:03\r\n\t\tTea & cake\r\n\t\t\r\n\t\t3\r\n");
     }
     void start()
     {
@@ -88,8 +78,6 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     }
 
-    QDateTime m_now;
-    std::unique_ptr<TFormMain> form;
     FakeNotifier* fake = nullptr;
 };
 
